@@ -1,0 +1,182 @@
+#include "aplicativos.h"
+#include "clock.h"
+
+#include "ini_file.h"
+#include "key_sender.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextEdit>
+
+namespace Aplicativos {
+
+QString Le_ini(const QString &section, const QString &key, const QString &file)
+{
+    return IniFile::read(file, section, key);
+}
+
+bool Grava_ini(const QString &section, const QString &key, const QString &value, const QString &file)
+{
+    return IniFile::write(file, section, key, value);
+}
+
+QString Filtra_numero(int keyCode)
+{
+    if (keyCode == 8)
+        return QString::number(keyCode);
+    if (keyCode > 0 && keyCode < 0x10000 && QStringLiteral(",0123456789").contains(QChar(keyCode)))
+        return QString::number(keyCode);
+    return QStringLiteral("0");
+}
+
+bool Filtra_numero_texto(const QString &typed)
+{
+    for (const QChar c : typed)
+        if (Filtra_numero(c.unicode()) == QLatin1String("0"))
+            return false;
+    return true;
+}
+
+int Conta_separador(const QString &text, const QString &separator)
+{
+    if (text.isEmpty())
+        return -1;
+    if (separator.isEmpty())
+        return 0;
+    return int(text.count(separator));
+}
+
+bool Descarrega_form(const QString &name)
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows) {
+        if (w->objectName() == name) {
+            w->close();
+            w->deleteLater();
+            return true;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+// Line edits that belong to a combo box or a spin/date box are part of that control.
+bool isInnerEdit(const QWidget *w)
+{
+    const QWidget *p = w->parentWidget();
+    return p && (qobject_cast<const QComboBox *>(p) || qobject_cast<const QAbstractSpinBox *>(p));
+}
+
+QString textOf(QWidget *w)
+{
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        return e->text();
+    if (auto *c = qobject_cast<QComboBox *>(w))
+        return c->currentText();
+    return QString();
+}
+
+bool isRequired(QWidget *w)
+{
+    bool ok = false;
+    const double tag = w->property("Tag").toString().trimmed().toDouble(&ok);
+    return !ok || tag == 1.0;
+}
+
+} // namespace
+
+void Limpa_campos(QWidget *window)
+{
+    if (!window)
+        return;
+    const auto children = window->findChildren<QWidget *>();
+    for (QWidget *w : children) {
+        if (auto *c = qobject_cast<QComboBox *>(w)) {
+            if (c->isEditable())
+                c->setEditText(QString());
+        } else if (auto *e = qobject_cast<QLineEdit *>(w)) {
+            if (!isInnerEdit(e))
+                e->clear();
+        } else if (auto *t = qobject_cast<QTextEdit *>(w)) {
+            t->clear();
+        } else if (auto *pt = qobject_cast<QPlainTextEdit *>(w)) {
+            pt->clear();
+        } else if (auto *cb = qobject_cast<QCheckBox *>(w)) {
+            cb->setChecked(false);
+        } else if (auto *r = qobject_cast<QRadioButton *>(w)) {
+            const bool excl = r->autoExclusive();
+            r->setAutoExclusive(false);
+            r->setChecked(false);
+            r->setAutoExclusive(excl);
+        } else if (auto *d = qobject_cast<QDateEdit *>(w)) {
+            d->setDate(Relogio::hoje());
+        }
+    }
+}
+
+void Alterna_aba(QTabWidget *tabs)
+{
+    if (!tabs || tabs->count() < 2)
+        return;
+    const int to = tabs->isTabEnabled(1) ? 0 : 1;
+    const int from = 1 - to;
+    tabs->setTabEnabled(to, true);
+    tabs->setCurrentIndex(to);
+    tabs->setTabEnabled(from, false);
+}
+
+bool Verifica_campos(QWidget *window)
+{
+    bool answer = false;
+    if (!window)
+        return answer;
+    const auto children = window->findChildren<QWidget *>();
+    for (QWidget *w : children) {
+        const bool box = (qobject_cast<QLineEdit *>(w) && !isInnerEdit(w)) || qobject_cast<QComboBox *>(w);
+        if (!box || !isRequired(w))
+            continue;
+        if (textOf(w).isEmpty()) {
+            answer = true;
+            w->setFocus();
+        }
+    }
+    return answer;
+}
+
+} // namespace Aplicativos
+
+namespace mdTab {
+
+void Envia_tecla(int virtualKey, bool pressed)
+{
+    int key = 0;
+    switch (virtualKey) {
+    case 8: key = Qt::Key_Backspace; break;
+    case 9: key = Qt::Key_Tab; break;
+    case 13: key = Qt::Key_Return; break;
+    case 27: key = Qt::Key_Escape; break;
+    case 32: key = Qt::Key_Space; break;
+    case 37: key = Qt::Key_Left; break;
+    case 38: key = Qt::Key_Up; break;
+    case 39: key = Qt::Key_Right; break;
+    case 40: key = Qt::Key_Down; break;
+    default:
+        if ((virtualKey >= '0' && virtualKey <= '9') || (virtualKey >= 'A' && virtualKey <= 'Z'))
+            key = virtualKey;
+        else if (virtualKey >= 0x70 && virtualKey <= 0x7B)
+            key = Qt::Key_F1 + (virtualKey - 0x70);
+        break;
+    }
+    if (key)
+        Platform::sendKey(key, pressed);
+}
+
+} // namespace mdTab

@@ -1,0 +1,6 @@
+#pragma once
+
+namespace Platform {
+// True when some network interface other than the loopback is up and running.
+bool networkAlive();
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+#include <memory>
+
+class QLockFile;
+
+// One running program per program folder. The lock file holds the owner's
+// process id, so a lock left by a killed process does not block the next start.
+class SingleInstance {
+public:
+    explicit SingleInstance(const QString &folder);
+    ~SingleInstance();
+    // True when this process now holds the lock; false when another one runs.
+    bool acquire();
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+};

@@ -1,0 +1,134 @@
+#include "text_file.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace TextFile {
+
+QByteArray encode(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    // ASCII needs no converter; anything else goes through the codec one
+    // code point at a time so that an unmappable one turns into '?'.
+    QStringEncoder enc("windows-1252");
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() < 0x80) {
+            out.append(char(c.unicode()));
+            continue;
+        }
+        qsizetype len = 1;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            len = 2;
+        const QString piece = text.mid(i, len);
+        i += len - 1;
+        QByteArray b = enc.encode(piece);
+        if (enc.hasError() || b.size() != 1 || uchar(b.at(0)) == 0x1A || b.at(0) == '?') {
+            enc.resetState();
+            out.append('?');
+        } else {
+            out.append(b);
+        }
+    }
+    return out;
+}
+
+QString decode(const QByteArray &bytes)
+{
+    QStringDecoder dec("windows-1252");
+    return dec.decode(bytes);
+}
+
+QByteArray linesToBytes(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &l : lines) {
+        out += encode(l);
+        out += "\r\n";
+    }
+    return out;
+}
+
+static void setError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        setError(error, f.errorString());
+        return false;
+    }
+    if (f.write(bytes) != bytes.size()) {
+        setError(error, f.errorString());
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        setError(error, f.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool writeLines(const QString &path, const QStringList &lines, QString *error)
+{
+    return writeAll(path, linesToBytes(lines), error);
+}
+
+bool append(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        setError(error, f.errorString());
+        return false;
+    }
+    const qint64 before = f.size();
+    const qint64 n = f.write(bytes);
+    const bool flushed = f.flush();
+    if (n != bytes.size() || !flushed) {
+        setError(error, f.errorString());
+        f.close();
+        // Take back a torn tail so the file never ends in half a line.
+        QFile::resize(path, before);
+        return false;
+    }
+    f.close();
+    return true;
+}
+
+bool appendLines(const QString &path, const QStringList &lines, QString *error)
+{
+    return append(path, linesToBytes(lines), error);
+}
+
+QString readAll(const QString &path, bool *ok)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (ok)
+            *ok = false;
+        return {};
+    }
+    if (ok)
+        *ok = true;
+    return decode(f.readAll());
+}
+
+QStringList readLines(const QString &path, bool *ok)
+{
+    QString text = readAll(path, ok);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace TextFile
