@@ -62,13 +62,14 @@ std::optional<Currency> Currency::parse(const QString &input)
         return std::nullopt;
     QString frac = m.captured(2);
     qint64 raw = whole.toLongLong() * Scale;
-    if (frac.size() <= 4) {
-        raw += frac.leftJustified(4, QLatin1Char('0')).toLongLong();
-    } else {
-        if (frac.size() > 18)
-            frac.truncate(18);
-        const long double f = QStringLiteral("0.%1").arg(frac).toDouble();
-        raw += roundHalfEven(f * Scale);
+    raw += frac.left(4).leftJustified(4, QLatin1Char('0')).toLongLong();
+    if (frac.size() > 4) {
+        // Decide on the digits themselves: halves go to the even neighbour.
+        const QString rest = frac.mid(4);
+        const QChar first = rest.at(0);
+        const bool beyondHalf = rest.mid(1).contains(QRegularExpression(QStringLiteral("[1-9]")));
+        if (first > QLatin1Char('5') || (first == QLatin1Char('5') && (beyondHalf || raw % 2 != 0)))
+            ++raw;
     }
     return fromRaw(negative ? -raw : raw);
 }

@@ -78,6 +78,8 @@ QString read(const QString &file, const QString &section, const QString &key)
     for (const QString &line : f.lines) {
         const QString sec = sectionOf(line);
         if (!sec.isNull()) {
+            if (inSection)
+                break; // only the first section of that name counts
             inSection = same(sec, section);
             continue;
         }
@@ -117,7 +119,7 @@ bool write(const QString &file, const QString &section, const QString &key,
         if (keyOf(f.lines.at(i), &k, nullptr)) {
             lastInSection = i;
             if (same(k, key)) {
-                f.lines[i] = entry;
+                f.lines[i] = k + QLatin1Char('=') + value; // the key keeps its spelling
                 done = true;
             }
         } else if (!f.lines.at(i).trimmed().isEmpty()) {
