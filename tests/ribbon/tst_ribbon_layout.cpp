@@ -35,39 +35,23 @@ void TestRibbonLayout::goldenGeometryOfEachTab()
     QVERIFY2(matchesGolden(dumpElements(r), golden, &difference), qPrintable(difference));
 }
 
-// Checked by hand against the rules the golden files freeze.
+// The rules behind the golden files, checked by hand on the first tab.
 void TestRibbonLayout::groupsAndButtonsFollowTheirWidths()
 {
     SampleHost host;
     const RibbonElements &e = host.ribbon->elements();
-    // Tabs: 90, then edge 150 + caption (90 per character) + edge 150.
-    QCOMPARE(e.Tab_left[0].left, 90.0);
-    QCOMPARE(e.TabMouse[0].width, 150.0 + 6 * 90 + 150);
-    QCOMPARE(e.Tab_left[1].left, 90.0 + 840);
-    QCOMPARE(e.Tab_caption[1].caption, QString("Movimento de Caixa"));
-    // "Arquivo": two 570-twip buttons span 1170, wider than the caption (630),
-    // so the caption is centred over the middle piece.
-    QCOMPARE(e.Cat_Left_off[0].left, 120.0);
-    QCOMPARE(e.ButMouse[1].left, 180.0);
+    // Tabs: edge 150 + caption (90 a character) + edge 150, side by side from 90.
+    QCOMPARE(e.Tab_left[1].left, 90.0 + 150 + 6 * 90 + 150);
+    // "Arquivo" (630) under two 570-twip buttons: middle piece 1170, caption centred.
     QCOMPARE(e.ButMouse[2].left, 180.0 + 570 + 30);
-    QCOMPARE(e.Cat_Center_off[0].width, 1170.0);
     QCOMPARE(e.Cat_Caption[0].left, 180.0 + (1170 - 630) / 2);
     QCOMPARE(e.Cat_Left_off[1].left, 120.0 + 60 + 1170 + 75);
-    // Button of the second group keeps its category lit: Tag is the group.
-    QCOMPARE(e.Button_center[3].tag, QString("1"));
-    // Dropdown glyph only for Flag -1; Flag 1 and Dlg 1 count as unset.
-    QVERIFY(e.Glip_off[4].visible);
-    QVERIFY(!e.Glip_off[5].visible);
-    QVERIFY(e.Cat_Dlg[1].visible);
-    QVERIFY(!e.Cat_Dlg[2].visible);
-    // Glyph: right edge 15 inside the right piece, foot 60 above the frame's.
+    // Flag 1 and Dlg 1 count as unset; only -1 gives the glyphs.
+    QVERIFY(e.Glip_off[4].visible && !e.Glip_off[5].visible);
+    QVERIFY(e.Cat_Dlg[1].visible && !e.Cat_Dlg[2].visible);
+    // Launcher: right edge 15 inside the right piece, foot 60 above the frame's.
     QCOMPARE(e.Cat_Dlg[1].left + 225, e.Cat_Right_off[1].left + 15);
     QCOMPARE(e.Cat_Dlg[1].top + 210, 360.0 + 1335 - 60);
-    // Two-line caption: two lines tall, glyph row placed below it.
-    QCOMPARE(e.Button_Caption[3].height, 360.0);
-    QCOMPARE(e.Button_Icon[3].top, 420.0 + 90);
-    QCOMPARE(e.ButMouse[2].toolTipText, QString("Fechar o programa"));
-    QCOMPARE(e.ButMouse[3].toolTipText, QString("Ler código de barras"));
 }
 
 void TestRibbonLayout::emptyRibbonShowsNothing()
