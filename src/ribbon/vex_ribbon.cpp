@@ -12,7 +12,7 @@
 
 namespace {
 
-// Part of the band lies above the control and is cut off.
+// The top of the band lies above the control and is cut off.
 constexpr int kBandHiddenTwips = 390;
 constexpr int kBandWidthTwips = 30720;
 
