@@ -1,0 +1,9 @@
+#include "ribbon_error.h"
+
+RibbonError::RibbonError(int number, const QString &description, const QString &source)
+    : std::runtime_error(description.toStdString()),
+      m_number(number),
+      m_description(description),
+      m_source(source)
+{
+}
