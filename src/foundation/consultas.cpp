@@ -1,0 +1,82 @@
+#include "consultas.h"
+#include "globals.h"
+
+#include "network.h"
+
+#include <optional>
+
+namespace Aplicativos {
+namespace {
+
+// Runs a look-up through gSQL and gRs and closes gRs again; the rows stay
+// with the caller. Null when the query could not run.
+RecordsetPtr consulta(const QString &sql, const QVariant &valor)
+{
+    AbreBD::gSQL = sql;
+    AbreBD::gRs = AbreBD::gDataAccess ? AbreBD::gDataAccess->SQLSelect_ReadOnly(sql, {valor}) : nullptr;
+    RecordsetPtr rs = std::move(AbreBD::gRs);
+    AbreBD::gRs.reset();
+    return rs;
+}
+
+// The look-up's row count; nothing when the query could not run.
+std::optional<int> contaLinhas(const QString &sql, const QVariant &valor)
+{
+    if (const RecordsetPtr rs = consulta(sql, valor))
+        return rs->RecordCount();
+    return std::nullopt;
+}
+
+std::optional<int> feriadosNoDia(const QDate &data)
+{
+    return contaLinhas(QStringLiteral("SELECT * FROM Feriados where feriado = ?;"), data);
+}
+
+bool fimDeSemana(const QDate &data)
+{
+    return data.dayOfWeek() == Qt::Saturday || data.dayOfWeek() == Qt::Sunday;
+}
+
+} // namespace
+
+QDate Proximo_dia_util(const QDate &data)
+{
+    QDate dia = data.addDays(1);
+    for (;; dia = dia.addDays(1)) {
+        if (fimDeSemana(dia))
+            continue;
+        const std::optional<int> feriados = feriadosNoDia(dia);
+        // An unreadable holidays table would make every day a holiday.
+        if (!feriados || *feriados == 0)
+            return dia;
+    }
+}
+
+bool E_feriado(const QDate &data)
+{
+    return feriadosNoDia(data).value_or(1) > 0;
+}
+
+QString Pega_codbanco(int idTipo)
+{
+    const RecordsetPtr rs = consulta(QStringLiteral("SELECT CODBANCO FROM CodBarra where IDCOD = ?"), idTipo);
+    return rs && rs->RecordCount() == 1 ? rs->Fields(0).toString() : QString();
+}
+
+bool Existe_recebimento(const QString &codBarra)
+{
+    return contaLinhas(QStringLiteral("SELECT IDRECEBE FROM Recebimentos where CODBARRA = ?;"), codBarra)
+               .value_or(1) > 0;
+}
+
+bool Existe_recebimentos1(const QString &codBarra)
+{
+    return contaLinhas(QStringLiteral("SELECT ID FROM RECEBIMENTOS1 where CODBARRA = ?;"), codBarra).value_or(1) > 0;
+}
+
+bool Rede_ativa()
+{
+    return Platform::networkAlive();
+}
+
+} // namespace Aplicativos
