@@ -2,6 +2,7 @@
 #include "text_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -51,17 +52,21 @@ QStringList CupsPrinterSystem::withDefault(const QStringList &lines, const QStri
 
 bool CupsPrinterSystem::setDefaultPrinter(const QString &name, const QString &, const QString &, QString *error)
 {
-    bool ok = true;
-    QStringList lines = QFileInfo::exists(m_lpoptions) ? TextFile::readLines(m_lpoptions, &ok) : QStringList();
-    if (!ok) {
-        if (error)
-            *error = QStringLiteral("Não foi possível ler %1.").arg(m_lpoptions);
-        return false;
+    QStringList lines;
+    QFile file(m_lpoptions);
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly)) {
+            if (error)
+                *error = QStringLiteral("Não foi possível ler %1.").arg(m_lpoptions);
+            return false;
+        }
+        lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        file.close();
     }
     QDir().mkpath(QFileInfo(m_lpoptions).absolutePath());
     QByteArray bytes;
     for (const QString &line : withDefault(lines, name))
-        bytes += TextFile::encode(line) + '\n';
+        bytes += line.toUtf8() + '\n';
     if (!TextFile::writeAll(m_lpoptions, bytes, error))
         return false;
     m_current = name;
