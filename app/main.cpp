@@ -1,34 +1,24 @@
 #include "abre_bd.h"
-#include "msg_box.h"
+#include "frm_data.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
-
-namespace {
-
-// Stands in for the start form until it is built.
-QWidget *janelaInicial()
-{
-    auto *w = new QMainWindow;
-    w->setObjectName(QStringLiteral("frmData"));
-    w->setAttribute(Qt::WA_DeleteOnClose);
-    w->setWindowTitle(appTitle());
-    auto *label = new QLabel(QStringLiteral("Caixa"), w);
-    label->setAlignment(Qt::AlignCenter);
-    w->setCentralWidget(label);
-    w->resize(640, 480);
-    return w;
-}
-
-} // namespace
+#include <QPointer>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("caixa"));
     QApplication::setApplicationVersion(QStringLiteral(CAIXA_VERSION));
-    if (!AbreBD::Main(janelaInicial))
+    QPointer<frmData> inicio;
+    if (!AbreBD::Main([&inicio]() -> QWidget * { inicio = new frmData;
+        return inicio.data();
+    }))
         return 0;
+    // A newer version offered and accepted: the updater takes over.
+    QTimer::singleShot(0, [&inicio] {
+        if (inicio && inicio->Verifica_atualizacao())
+            QCoreApplication::quit();
+    });
     return app.exec();
 }

@@ -2,7 +2,7 @@
 # Installs what building, running and testing need, on Debian.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
-          libgl1-mesa-dev sqlite3 xvfb xauth)
+          libgl1-mesa-dev sqlite3 xvfb xauth cups-client)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,127 @@
+#pragma once
+#include "currency.h"
+
+#include <QDate>
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class QTreeWidget;
+
+class clsAutenticadora;
+class clsContador;
+class clsMovimento;
+class clsRecebimentos;
+class FrentePublica;
+
+// The teller's main window: the day's movement, the bar-code box, the sum
+// list and every other window's way in.
+class frmFrente : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmFrente(QWidget *parent = nullptr);
+    ~frmFrente() override;
+
+    // The default instance, created on first use.
+    static frmFrente *instancia();
+    static frmFrente *existente();
+
+    // The open movement.
+    int IdMovimento = 0;
+    int NumMovimento = 0;
+    QDate DataMovimento;
+    // Hand-over of the next loose item.
+    QString VencimentoAvulso;
+    QString ParcelaAvulso;
+    QString ObsAvulso;
+
+    // Controls other windows read and write.
+    QLineEdit *txtValorCodBarra;
+    QLineEdit *txtLeitura;
+    QComboBox *cmbTipoGuia;
+    QLineEdit *txtItem;
+    QLineEdit *txtcod;
+    QLineEdit *txttotal;
+    QLineEdit *txtstatus;
+    QLineEdit *Text1;
+    QLineEdit *mskvalor;
+    QTreeWidget *lstSoma;
+    QTreeWidget *lstLancado;
+    QLabel *lblTroco;
+    QLabel *lbltotalConta;
+    QLabel *lblHora;
+    QLabel *lblDia;
+    QLabel *lblStatusRede;
+    QLabel *LfLetters;
+    QLabel *LfLettersTroco; // the caption beside the change
+    QLabel *lbluser;
+    QLabel *lblStatus;
+    QProgressBar *pbr;
+    QDateEdit *dtpData;
+    QPushButton *cmdLdg;
+    QPushButton *cmdAvulso;
+    QTimer *tmrDiaHora;
+    QTimer *Timer4;
+
+    // Menu entries by name ("mnuEncerrar", ...).
+    QAction *menu(const QString &name) const;
+    QMenu *menuBarMenu(const QString &name) const;
+
+    void Habilita_menus(const QString &status);
+    void Limpa_troco();
+    // Prints the text on the authentication printer ("txt" model route).
+    // False when the printer could not be written.
+    bool ProcAutenticarDoc(const QString &texto);
+    void imprime_cabecalho_cupom(int modo);
+    // Mode 1: the selected sum-list row's block; mode 2: the day summary.
+    // False (and the reason) when the file could not be written.
+    bool grava_recebimentos_txt(int modo, int autenticacao, Currency arrecadado, Currency retiradas,
+                                Currency entradas, Currency totalGeral, QString *erro = nullptr);
+    void Lista_Movimento_dia();
+
+    // The 38-character tape title for a municipality name and a day.
+    static QString tituloFita(const QString &pref, const QDate &dia);
+    // The operator text and total line of the payment header.
+    static QString textoOperador(const QString &usuario);
+    static QString linhaTotal(const QString &total, const QString &troco);
+    // The change as the header and the receipt file write it.
+    QString trocoTexto() const;
+    QString totalTexto() const;
+
+    std::unique_ptr<clsMovimento> movimento;
+    std::unique_ptr<clsRecebimentos> recebimentos;
+    std::unique_ptr<clsContador> contador;
+    std::unique_ptr<clsAutenticadora> autenticadora;
+
+public slots:
+    void mnulogoff_Click();
+    void mnuSair_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void montaTela();
+    void montaMenus();
+    void Form_Load();
+    bool Abre_movimento();
+    bool abreNovoMovimento(const QDate &dia, const QString &titulo);
+    void tmrDiaHora_Timer();
+    void Timer4_Timer();
+    void Form_Unload();
+
+    std::unique_ptr<FrentePublica> m_publica;
+    QHash<QString, QAction *> m_menus;
+    QHash<QString, QMenu *> m_menuBar;
+    bool m_descarregado = false;
+};
