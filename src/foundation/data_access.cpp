@@ -172,23 +172,16 @@ QSqlDatabase banco()
 
 std::optional<SqlArray> clsDataAccess::SQLSelectAllArray(const QString &sql, const SqlParams &params)
 {
-    CaixaError err(0, {}, {});
-    QStringList names;
-    QVector<QVector<QVariant>> rows;
-    {
-        QSqlQuery q(Conexao::banco());
-        if (!run(q, sql, params, &err) || !fetchAll(q, &names, &rows)) {
-            if (err.number == 0 && err.description.isEmpty())
-                err = fromSql(q.lastError());
-            q.finish();
-            report(err, QStringLiteral("Função SQLSelectAllArray_Error em clsDataAccess"));
-            return std::nullopt;
-        }
-    }
-    if (rows.isEmpty())
+    const RecordsetPtr rs = selectQuiet(sql, params);
+    if (!rs) {
+        Aplicativos::Trata_erro(QStringLiteral("Função SQLSelectAllArray_Error em clsDataAccess"));
         return std::nullopt;
-    SqlArray out(names.size());
-    for (int f = 0; f < names.size(); ++f) {
+    }
+    if (rs->RecordCount() == 0)
+        return std::nullopt;
+    const auto &rows = rs->rows();
+    SqlArray out(rs->FieldCount());
+    for (int f = 0; f < rs->FieldCount(); ++f) {
         out[f].reserve(rows.size());
         for (const auto &row : rows)
             out[f].append(row.at(f));
