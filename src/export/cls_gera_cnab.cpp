@@ -48,8 +48,10 @@ bool clsGeraCnab::Cria_detalhe_u()
 
 bool clsGeraCnab::Cria_trailer_lote()
 {
+    // Count and amount, zero, for each of the three kinds of collection.
+    const QString semTitulos = zeros(6) + zeros(17);
     m_Trailer_lote = m_BANCO + QStringLiteral("0001") + QStringLiteral("5") + brancos(9) + m_QUANT_REG_LOTE
-                     + zeros(6) + zeros(6) + zeros(6) + zeros(17) + zeros(23) + brancos(8) + brancos(117);
+                     + semTitulos + semTitulos + semTitulos + zeros(23) + brancos(8) + brancos(117);
     return m_Trailer_lote.size() == Comprimento;
 }
 
