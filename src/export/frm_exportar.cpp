@@ -31,28 +31,6 @@ QPushButton *botao(const QString &nome, const QString &texto, QWidget *pai)
     return b;
 }
 
-// Keeps the screen's controls still while a file is written: the writer lets
-// the window answer its events during its pauses.
-class TelaOcupada {
-public:
-    TelaOcupada(QWidget *controles, bool &marca) : m_controles(controles), m_marca(marca)
-    {
-        m_marca = true;
-        m_controles->setEnabled(false);
-    }
-    ~TelaOcupada()
-    {
-        m_controles->setEnabled(true);
-        m_marca = false;
-    }
-    TelaOcupada(const TelaOcupada &) = delete;
-    TelaOcupada &operator=(const TelaOcupada &) = delete;
-
-private:
-    QWidget *m_controles;
-    bool &m_marca;
-};
-
 } // namespace
 
 frmExportar::frmExportar(const ContextoExportacao &contexto, QWidget *parent)
@@ -365,19 +343,19 @@ QList<ItemExportacao> frmExportar::itensDaLista() const
 
 bool frmExportar::Gera_febraban_pendentes()
 {
-    TelaOcupada ocupada(m_controles, m_gravando);
+    Escrita::TelaOcupada ocupada(m_controles, m_gravando);
     return m_febraban.Gera_febraban_pendentes(pedidoFebraban());
 }
 
 bool frmExportar::Gera_febraban_lista()
 {
-    TelaOcupada ocupada(m_controles, m_gravando);
+    Escrita::TelaOcupada ocupada(m_controles, m_gravando);
     return m_febraban.Gera_febraban_lista(pedidoFebraban(), itensDaLista());
 }
 
 bool frmExportar::Gera_cnab()
 {
-    TelaOcupada ocupada(m_controles, m_gravando);
+    Escrita::TelaOcupada ocupada(m_controles, m_gravando);
     return m_cnab.Gera_cnab({cmbTipo->currentText(), m_contexto.data, m_contexto.numMovimento}, itensDaLista());
 }
 

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QProgressBar>
 #include <QTimer>
+#include <QWidget>
 
 Progresso Progresso::daBarra(QProgressBar *barra)
 {
@@ -65,6 +66,18 @@ void ProgressoAtivo::avanca(int valor) const
 {
     if (m_p.avanca)
         m_p.avanca(valor);
+}
+
+TelaOcupada::TelaOcupada(QWidget *controles, bool &ocupada) : m_controles(controles), m_ocupada(ocupada)
+{
+    m_ocupada = true;
+    m_controles->setEnabled(false);
+}
+
+TelaOcupada::~TelaOcupada()
+{
+    m_controles->setEnabled(true);
+    m_ocupada = false;
 }
 
 } // namespace Escrita

@@ -2,6 +2,7 @@
 #include <functional>
 
 class QProgressBar;
+class QWidget;
 
 // How a file writer shows its advance. Each part may be left empty.
 struct Progresso {
@@ -54,6 +55,21 @@ public:
 
 private:
     const Progresso &m_p;
+};
+
+// Keeps a window's controls disabled while it writes a file (the writer lets
+// the window answer its events during its pauses) and marks it busy, so that
+// the window can refuse to close meanwhile.
+class TelaOcupada {
+public:
+    TelaOcupada(QWidget *controles, bool &ocupada);
+    ~TelaOcupada();
+    TelaOcupada(const TelaOcupada &) = delete;
+    TelaOcupada &operator=(const TelaOcupada &) = delete;
+
+private:
+    QWidget *m_controles;
+    bool &m_ocupada;
 };
 
 } // namespace Escrita
