@@ -4,7 +4,7 @@
 class QProgressBar;
 class QWidget;
 
-// How a file writer shows its advance. Each part may be left empty.
+// How a file writer shows its advance. Any callback may be left empty.
 struct Progresso {
     std::function<void(int maximo)> inicia;
     std::function<void(int valor)> avanca;
