@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The records of one fixed-width file, kept until every one was built and
+// then written whole: Windows-1252, one record per line ended by CR LF,
+// under a temporary name renamed at the end. A failure leaves no file.
+class ArquivoRegistros {
+public:
+    enum class SeExistir {
+        Substitui, // the new file takes the old one's place
+        Recusa,    // an existing file is left alone and nothing is written
+    };
+
+    explicit ArquivoRegistros(int comprimento) : m_comprimento(comprimento) {}
+
+    void acrescenta(const QString &registro) { m_registros.append(registro); }
+    int quantidade() const { return int(m_registros.size()); }
+    const QStringList &registros() const { return m_registros; }
+
+    // False, with the reason in erro, when the file was not written.
+    bool grava(const QString &caminho, SeExistir seExistir, QString *erro) const;
+
+    // The reason given when a file of that name is already there.
+    static QString textoExistente(const QString &caminho);
+
+private:
+    int m_comprimento;
+    QStringList m_registros;
+};

@@ -1,0 +1,53 @@
+#pragma once
+#include "currency.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// The field texts of the fixed-width files, and the check that each one has
+// the width its record expects. Nothing here cuts a value: a value that does
+// not fit comes out longer and is reported by the check.
+namespace CamposFixos {
+
+QString brancos(int n);
+QString zeros(int n);
+
+// The amount in centavos (rounded as "#,##0.00" does), zero-filled on the
+// left to the width. A negative amount keeps its "-" in front.
+QString valor(Currency v, int largura);
+// The number zero-filled on the left to the width ("00000").
+QString codigo(qint64 n, int largura);
+// Left-aligned and filled with spaces when shorter than the width; a text
+// of the width or longer, or no text, gives only spaces.
+QString textoOuBrancos(const QVariant &v, int largura);
+// The first characters of a longer text, or the text filled with spaces.
+QString ajustado(const QString &texto, int largura);
+
+} // namespace CamposFixos
+
+// Collects the fields that do not have their record's width, naming the
+// item they belong to, so the teller learns which one stopped the file.
+class ConferenciaCampos {
+public:
+    // Answers the text unchanged.
+    QString confere(const QString &item, const QString &campo, const QString &texto, int largura);
+    void anota(const QString &problema);
+    bool vazia() const { return m_problemas.isEmpty(); }
+    const QStringList &problemas() const { return m_problemas; }
+    // The problems as lines to follow a message (at most a few, then how many more).
+    QString resumo() const;
+    void limpa() { m_problemas.clear(); }
+
+private:
+    QStringList m_problemas;
+};
+
+// One write-only field of a record builder: a setter named after the field,
+// keeping exactly the text it is given.
+#define CAMPO_REGISTRO(nome)                                  \
+public:                                                       \
+    void nome(const QString &valor) { m_##nome = valor; }     \
+                                                              \
+private:                                                      \
+    QString m_##nome;
