@@ -12,16 +12,3 @@ RecordsetPtr consultaRecebimentos(int idMovimento, int idTipo, int flagExport)
                        "ORDER BY Recebimentos.IDRECEBE"),
         {idMovimento, idTipo, flagExport});
 }
-
-QString codigoBancoDoTipo(int idTipo)
-{
-    const RecordsetPtr rs = clsDataAccess::selectQuiet(
-        QStringLiteral("SELECT CODBANCO FROM CodBarra where IDCOD = ?"), {idTipo});
-    if (!rs) {
-        Aplicativos::Err().Clear();
-        return {};
-    }
-    if (rs->RecordCount() != 1)
-        return {};
-    return rs->Fields(0).toString();
-}

@@ -9,6 +9,3 @@
 // left pending (Aplicativos::Err) for the caller's report.
 RecordsetPtr consultaRecebimentos(int idMovimento, int idTipo, int flagExport);
 
-// The bank code of a document type (CodBarra.CODBANCO); empty unless exactly
-// one row has it.
-QString codigoBancoDoTipo(int idTipo);

@@ -1,4 +1,7 @@
 #include "frm_exportar.h"
+#include "cls_recebimentos.h"
+#include "consultas.h"
+#include "error_report.h"
 #include "aplicativos.h"
 #include "consulta_recebimentos.h"
 #include "error_report.h"
@@ -192,7 +195,7 @@ void frmExportar::cmbTipo_Click()
     lstRecebimentos->clear();
     SkinLabel[2]->setText(QStringLiteral("0"));
     SkinLabel[3]->setText(QStringLiteral("0,00"));
-    txtcodbanco->setText(codigoBancoDoTipo(tipoEscolhido()));
+    txtcodbanco->setText(Aplicativos::Pega_codbanco(tipoEscolhido()));
 }
 
 void frmExportar::Lista_recebimentos(QTreeWidget *lista, int flag)
@@ -262,12 +265,16 @@ void frmExportar::cmdDesfazRejeicao_Click()
                 1);
 }
 
-// The flag of one received item. clsRecebimentos::SQLUpExport takes this
-// function's place once the record classes are in.
 bool frmExportar::gravaExport(int idRecebe, int flag)
 {
-    return AbreBD::gDataAccess->SQLExecute(QStringLiteral("UPDATE Recebimentos SET EXPORT = ? WHERE IDRECEBE = ?"),
-                                           {flag, idRecebe});
+    clsRecebimentos recebimento;
+    recebimento.EXPORT = flag;
+    try {
+        return recebimento.SQLUpExport(idRecebe);
+    } catch (const CaixaError &e) {
+        Aplicativos::Trata_erro(e, QStringLiteral("Função Lista_Movimento"));
+        return false;
+    }
 }
 
 void frmExportar::gravaMarcas(QTreeWidget *lista, const QString &pergunta, int flagRecarga)
