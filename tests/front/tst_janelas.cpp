@@ -27,7 +27,8 @@ class Respondedor : public QObject {
 public:
     QStringList roteiro;     // button texts, one per window
     QStringList vistos;      // titles of the windows answered
-    int enterSemEfeito = 0;  // windows still open after the early Enter
+    int enterCedo = 0;       // Enter sent while the buttons were still hidden
+    int enterSemEfeito = 0;  // ... after which the window stayed open
 
     Respondedor()
     {
@@ -45,11 +46,12 @@ private:
         if (w != m_atual) {
             m_atual = w;
             const auto botoes = w->findChildren<QPushButton *>();
-            const bool algumVisivel =
-                std::any_of(botoes.cbegin(), botoes.cend(), [](QPushButton *b) { return b->isVisible(); });
-            QTest::keyClick(w, Qt::Key_Return);
-            if (w->isVisible() && !algumVisivel)
-                ++enterSemEfeito;
+            if (std::none_of(botoes.cbegin(), botoes.cend(), [](QPushButton *b) { return b->isVisible(); })) {
+                ++enterCedo;
+                QTest::keyClick(w, Qt::Key_Return);
+                if (w->isVisible())
+                    ++enterSemEfeito;
+            }
             return;
         }
         for (QPushButton *b : w->findChildren<QPushButton *>()) {
@@ -239,7 +241,8 @@ void TstJanelas::leituraComAsJanelas()
     QCOMPARE(res.desfecho, ResultadoLeitura::Desfecho::Adicionado);
     QCOMPARE(r.vistos, (QStringList{QStringLiteral("Conta vencida."), QStringLiteral("Guia Vencida"),
                                     QStringLiteral("..:: Acréscimos ::..")}));
-    QCOMPARE(r.enterSemEfeito, 3);
+    QVERIFY(r.enterCedo > 0);
+    QCOMPARE(r.enterSemEfeito, r.enterCedo);
     QCOMPARE(res.valorCobrar.format(), QStringLiteral("123,00")); // 1 % x 13 months + the 10 % cap
 
     // Declined at the overdue question.

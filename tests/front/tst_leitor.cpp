@@ -95,6 +95,7 @@ private slots:
     void bandeirasNulasEChavesRepetidas();
     void tipoQueClassificaVemPrimeiro();
     void dataInvalidaVaiAoRelatorioDeErros();
+    void tiposDeDemonstracaoClassificam();
 
 private:
     ResultadoLeitura le(const QString &codigo, const SomaLista &soma = {});
@@ -481,6 +482,21 @@ void TstLeitor::dataInvalidaVaiAoRelatorioDeErros()
     QCOMPARE(m_pasta->messages->boxes.size(), 1);
     QVERIFY(m_pasta->messages->boxes.first().text.endsWith(QStringLiteral("Função de Leitura Código de Barras")));
     QVERIFY(TestSupport::readFile(m_pasta->file(QStringLiteral("Log.ini"))).contains("Tipo incompat"));
+}
+
+void TstLeitor::tiposDeDemonstracaoClassificam()
+{
+    m_pasta.reset(); // one program folder at a time
+    m_pasta = std::make_unique<TestSupport::ProgramFolder>();
+    const auto tipoLido = [this](const QString &codigo) {
+        const ResultadoLeitura r = le(codigo);
+        return r.linha ? r.linha->tipo : QString();
+    };
+    QCOMPARE(tipoLido(Gerador::arrecadacao('6', 100, empresa("0456"), hoje, QString(17, '1'))),
+             QStringLiteral("03-AGUA E ESGOTO"));
+    QCOMPARE(tipoLido(Gerador::bancario(QStringLiteral("001"), 1700, 100, livreBancario(QStringLiteral("12345")))),
+             QStringLiteral("04-BLOQUETO BANCARIO"));
+    QCOMPARE(tipoLido(Gerador::diverso(1700, 100, QStringLiteral("001"))), QStringLiteral("05-TAXAS DIVERSAS"));
 }
 
 QTEST_GUILESS_MAIN(TstLeitor)
