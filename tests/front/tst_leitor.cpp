@@ -114,6 +114,7 @@ void TstLeitor::init()
     m_mundo = Mundo();
     m_avisos = AvisosRoteiro();
     m_ajustes = AjustesLeitura{hoje, 0, 1};
+    Transacao t;
     insereTipo(1, "IPTU", "0123", "F", "S", "S");
     insereTipo(2, "ISS", "0124", "F", "N", "N");
     insereTipo(3, "DATA 225", "225", "P", "N", "N");
@@ -126,6 +127,7 @@ void TstLeitor::init()
     insereTipo(10, "REPETIDA B", "0555", "F", "N", "N");
     insereTipo(101, "DINHEIRO", "0126", "S", "N", "N");
     insereTipo(104, "BLOQUETO", "12345", "C", "S", "N");
+    QVERIFY(t.commit());
 }
 
 void TstLeitor::cleanup()
