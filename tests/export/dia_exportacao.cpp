@@ -42,6 +42,12 @@ void prepara()
     executa(QStringLiteral("INSERT INTO Movimento (ID, MOV, MDATA, STATUS) VALUES (?, 1, '2026-12-08', 'FECHADO')"),
             {OutroMovimento});
 
+    // The kinds of the day's document types, fixed here so the files do not
+    // follow changes of the demo data: 4 goes to the FEBRABAN file, 1 to 3 to CNAB.
+    executa(QStringLiteral("UPDATE CodBarra SET PADRAO = 'F' WHERE IDCOD = 4"), {});
+    executa(QStringLiteral("UPDATE CodBarra SET PADRAO = 'C' WHERE IDCOD IN (1, 2, 3)"), {});
+    executa(QStringLiteral("UPDATE CodBarra SET PADRAO = 'P' WHERE IDCOD = 5"), {});
+
     const QString livre = QStringLiteral("0000001234567890123456717");
     insereRecebimento(1, 4, Currency::fromCents(1000), boleto("001", 1000, 1000, livre), 0);
     insereRecebimento(2, 1, Currency::fromCents(2530), QStringLiteral("81690000000253001232026120900000000012345678"), 0);
