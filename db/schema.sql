@@ -35,6 +35,8 @@ CREATE TABLE Recebimentos (
 );
 CREATE INDEX Recebimentos_CODBARRA ON Recebimentos (CODBARRA);
 CREATE INDEX Recebimentos_IDMOVIMENTO ON Recebimentos (IDMOVIMENTO, AUTENTICA);
+-- No two recorded items of a movement share an authentication number.
+CREATE UNIQUE INDEX Recebimentos_AUTENTICA ON Recebimentos (IDMOVIMENTO, AUTENTICA) WHERE AUTENTICA > 0;
 CREATE INDEX Recebimentos_TIPO ON Recebimentos (TIPO);
 
 CREATE TABLE Sangria (

@@ -1,5 +1,7 @@
 #include "frm_frente.h"
 #include "arquivo_recebimentos.h"
+#include "avisos_janelas.h"
+#include "leitor_codigo_barras.h"
 
 #include "abre_bd.h"
 #include "aplicativos.h"
@@ -205,6 +207,7 @@ frmFrente::frmFrente(QWidget *parent) : QMainWindow(parent)
     gFrente = m_publica.get();
     montaTela();
     montaMenus();
+    ligaSoma();
     Form_Load();
 }
 

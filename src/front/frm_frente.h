@@ -1,11 +1,14 @@
 #pragma once
 #include "currency.h"
+#include "linha_soma.h"
 
 #include <QDate>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -23,6 +26,10 @@ class clsContador;
 class clsMovimento;
 class clsRecebimentos;
 class FrentePublica;
+class frmAutenticar;
+class LeitorCodigoBarras;
+class AvisosJanelas;
+class QKeyEvent;
 
 // The teller's main window: the day's movement, the bar-code box, the sum
 // list and every other window's way in.
@@ -98,17 +105,41 @@ public:
     QString trocoTexto() const;
     QString totalTexto() const;
 
+    // The sum list: the rows of the payment being received, shown in lstSoma.
+    const SomaLista &soma() const { return m_soma; }
+    void VerificaLeituraCodigoBarras();
+    // Appends the pending item (txtItem, cmbTipoGuia, mskvalor,
+    // txtValorCodBarra and the loose-payment variables) to the sum list.
+    bool Adiciona_item_soma();
+    // Records the first row of the sum list; true when it was recorded.
+    bool Grava_item_recebido();
+    // True while the movement is closed (the bar-code box reads "CAIXA ENCERRADO").
+    bool diaFechado() const;
+    // Called with the authentication dialog before it runs (tests drive it).
+    std::function<void(frmAutenticar &)> aoAutenticar;
+
     std::unique_ptr<clsMovimento> movimento;
     std::unique_ptr<clsRecebimentos> recebimentos;
     std::unique_ptr<clsContador> contador;
     std::unique_ptr<clsAutenticadora> autenticadora;
 
 public slots:
+    void cmdLdg_Click();
+    void mnuCorrige_Click();
+    void mnuRemove_Click();
+    void mnuLimpar_Click();
+    void mnuLimpaIdent_Click();
+    void mnuGravar_Click();
+    void mnuCarregar_Click();
+    void mnuEncerrar_Click();
+    void mnuReabrir_Click();
+    void mnureverter_Click();
     void mnulogoff_Click();
     void mnuSair_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void montaTela();
@@ -119,8 +150,21 @@ private:
     void tmrDiaHora_Timer();
     void Timer4_Timer();
     void Form_Unload();
+    void ligaSoma();
+    void acrescentaLinha(const LinhaSoma &linha);
+    void mostraSoma();
+    void limpaEntrada();
+    bool teclaDaJanela(QKeyEvent *event);
+    bool calculaTroco();
+    std::optional<int> proximaAutenticacao();
+    bool Grava_soma();
+    bool Carrega_soma();
+    void erroSoma(const QString &texto, int numero, const QString &detalhe);
 
     std::unique_ptr<FrentePublica> m_publica;
+    std::unique_ptr<AvisosJanelas> m_avisos;
+    std::unique_ptr<LeitorCodigoBarras> m_leitor;
+    SomaLista m_soma;
     QHash<QString, QAction *> m_menus;
     QHash<QString, QMenu *> m_menuBar;
     bool m_descarregado = false;

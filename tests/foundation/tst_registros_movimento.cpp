@@ -140,6 +140,7 @@ void TstRegistrosMovimento::chavesAcimaDe32767()
     r.IDMOVIMENTO = 40001;
     r.AUTENTICA = 70000;
     QVERIFY(r.SQLInsert(100000));
+    r.AUTENTICA = 69999; // one number per item of a movement
     QVERIFY(r.SQLInsert());
     QCOMPARE(r.IDRECEBE, 100001);
     clsRecebimentos lido;
@@ -203,6 +204,7 @@ void TstRegistrosMovimento::recebimentosIdaEVolta()
     for (const QString &codigo : {QString(43, '0'), QString(45, '0'), QString(44, '0') + ' '}) {
         r.CodBarra = codigo;
         r.EXPORT = 0;
+        ++r.AUTENTICA; // one number per item of a movement
         QVERIFY(r.SQLInsert());
         QCOMPARE(valor("SELECT EXPORT FROM Recebimentos WHERE IDRECEBE = ?", {r.IDRECEBE}).toInt(), 0);
     }
