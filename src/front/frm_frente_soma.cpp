@@ -246,8 +246,10 @@ bool frmFrente::Grava_item_recebido()
             aoAutenticar(dialogo);
         dialogo.exec();
     }
-    if (gCancelaAutenticacao)
+    if (gCancelaAutenticacao) {
+        txtValorCodBarra->setFocus();
         return false;
+    }
 
     bool gravado = false;
     try {
