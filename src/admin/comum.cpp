@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryFile>
 
 namespace Admin {
@@ -74,6 +75,12 @@ Ampulheta::Ampulheta()
 Ampulheta::~Ampulheta()
 {
     QGuiApplication::restoreOverrideCursor();
+}
+
+void semBotaoPadrao(QWidget *janela)
+{
+    for (QPushButton *b : janela->findChildren<QPushButton *>())
+        b->setAutoDefault(false);
 }
 
 void maiusculas(QLineEdit *caixa)

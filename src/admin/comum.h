@@ -24,6 +24,9 @@ Janela *instanciaPadrao(QPointer<Janela> &guardada)
     return guardada;
 }
 
+// Enter in a box does not press any of the window's buttons.
+void semBotaoPadrao(QWidget *janela);
+
 // The busy pointer while a list fills; the default pointer comes back however the scope ends.
 class Ampulheta {
 public:

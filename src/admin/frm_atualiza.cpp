@@ -37,6 +37,7 @@ frmAtualiza::frmAtualiza(QWidget *parent) : QDialog(parent)
     lay->addWidget(quadro);
     lay->addWidget(cmdGravar, 0, Qt::AlignRight);
 
+    Admin::semBotaoPadrao(this);
     connect(cmdAbrir, &QPushButton::clicked, this, &frmAtualiza::cmdAbrir_Click);
     connect(cmdGravar, &QPushButton::clicked, this, &frmAtualiza::cmdGravar_Click);
     txtCaminho->setText(Aplicativos::Le_ini(QStringLiteral("Opcoes"), QStringLiteral("Atualiza"),

@@ -111,6 +111,7 @@ frmCadastro::frmCadastro(const Definicao &definicao, QWidget *parent) : QDialog(
 
 void frmCadastro::Form_Load()
 {
+    Admin::semBotaoPadrao(this);
     Lista();
     SSTab->setTabEnabled(1, false);
     SSTab->setCurrentIndex(0);

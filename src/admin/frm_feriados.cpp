@@ -71,6 +71,7 @@ frmFeriados::frmFeriados(QWidget *parent) : QDialog(parent)
         if (!escolhidos.isEmpty())
             lwFeriados_ItemClick(escolhidos.first());
     });
+    Admin::semBotaoPadrao(this);
     Lista_feriados();
 }
 

@@ -89,6 +89,7 @@ frmOpcoes::frmOpcoes(QWidget *parent) : QDialog(parent)
 
     connect(Command1, &QPushButton::clicked, this, &frmOpcoes::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmOpcoes::Command2_Click);
+    Admin::semBotaoPadrao(this);
     ligaSeletores();
     Form_Load();
 }

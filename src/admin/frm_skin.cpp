@@ -42,6 +42,7 @@ frmSkin::frmSkin(QWidget *parent) : QDialog(parent)
     lay->addWidget(quadro);
     lay->addLayout(botoes);
 
+    Admin::semBotaoPadrao(this);
     connect(cmdCaminho, &QPushButton::clicked, this, &frmSkin::cmdCaminho_Click);
     connect(cmdGravar, &QPushButton::clicked, this, &frmSkin::cmdGravar_Click);
     connect(cmdCancelar, &QPushButton::clicked, this, &frmSkin::cmdCancelar_Click);

@@ -329,7 +329,17 @@ void TstAdminConfig::instanciaPadrao()
     a->Command2_Click();
     processaExclusoes();
     QVERIFY(!a);
-    QVERIFY(frmOpcoes::instancia());
+    // Enter in a box saves nothing; Esc leaves like "Cancelar".
+    QPointer<frmOpcoes> b = frmOpcoes::instancia();
+    b->show();
+    const QByteArray antes = TestSupport::readFile(pasta.file(QStringLiteral("Config.ini")));
+    b->txtguiche->setText(QStringLiteral("Q"));
+    QTest::keyClick(b->txtguiche, Qt::Key_Return);
+    QVERIFY(b->isVisible());
+    QTest::keyClick(b->txtguiche, Qt::Key_Escape);
+    processaExclusoes();
+    QVERIFY(!b);
+    QCOMPARE(TestSupport::readFile(pasta.file(QStringLiteral("Config.ini"))), antes);
 }
 
 void TstAdminConfig::atualizacoes()
