@@ -21,6 +21,7 @@ using namespace AbreBD;
 namespace {
 
 const QString kAviso = QStringLiteral("Aviso");
+const QString kCaixaEncerrado = QStringLiteral("Você não pode movimentar o cofre, com o caixa já encerrado!!");
 
 QPointer<frmCofre> &instanciaPadrao()
 {
@@ -93,6 +94,17 @@ frmCofre *frmCofre::existente()
     return instanciaPadrao();
 }
 
+frmCofre *frmCofre::abre()
+{
+    if (Caixa::recusaSeFechado(kCaixaEncerrado))
+        return nullptr;
+    frmCofre *w = instancia();
+    w->show();
+    w->raise();
+    w->activateWindow();
+    return w;
+}
+
 void frmCofre::mostraSaldo()
 {
     const SaldoCofre::Leitura l = SaldoCofre::le(gArquivoCofre);
@@ -108,7 +120,7 @@ void frmCofre::pedeOutroValor()
 
 void frmCofre::Command1_Click()
 {
-    if (Caixa::recusaSeFechado(QStringLiteral("Você não pode movimentar o cofre, com o caixa já encerrado!!")))
+    if (Caixa::recusaSeFechado(kCaixaEncerrado))
         return;
     // The move applies to the balance stored now, which is also what is shown.
     const SaldoCofre::Leitura atual = SaldoCofre::le(gArquivoCofre);

@@ -16,6 +16,9 @@ public:
     // released when it closes. The main window shows it: instancia()->show().
     static frmCofre *instancia();
     static frmCofre *existente();
+    // What the main window's menu entry does: refuses on a closed day
+    // (nullptr), else shows the default instance without making it modal.
+    static frmCofre *abre();
 
     QRadioButton *Option1; // "Entrada"
     QRadioButton *Option2; // "Saida"

@@ -358,7 +358,6 @@ void frmSangria::Incluir()
 {
     Aplicativos::Limpa_campos(this);
     txtordem->setText(kAutNum);
-    m_modoInsercao = 1;
     dtpData->setDate(Relogio::hoje());
     if (cmbEspecie->count() > 0)
         cmbEspecie->setCurrentIndex(0);
@@ -389,7 +388,6 @@ void frmSangria::AlterarOuConsultar()
     txtdescricao->setPlainText(s->DESCRICAO);
     txtdescricao->setEnabled(Caixa::modoLancamento() == QLatin1String("P"));
     Lista_itens();
-    m_modoInsercao = 2;
     Aplicativos::Alterna_aba(SSTab);
 }
 

@@ -98,7 +98,6 @@ private:
 
     std::unique_ptr<clsSangria> m_sangria;
     QString m_tag;
-    int m_modoInsercao = 0;
     QList<ItemLancamento> m_itens;
     QList<int> m_itensExcluidos;
 };

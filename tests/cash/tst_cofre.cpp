@@ -188,6 +188,17 @@ void TstCofre::instanciaPadrao()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(w.isNull());
     QVERIFY(!frmCofre::existente());
+
+    // The menu's way in: the open day shows it, the closed day refuses.
+    frmCofre *aberta = frmCofre::abre();
+    QVERIFY(aberta && aberta->isVisible());
+    QCOMPARE(aberta, frmCofre::existente());
+    frmCofre::existente()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    fechaMovimento(frente.id);
+    QVERIFY(!frmCofre::abre());
+    QVERIFY(!frmCofre::existente());
+    QCOMPARE(pasta.messages->texts(), QStringList({"Você não pode movimentar o cofre, com o caixa já encerrado!!"}));
 }
 
 QTEST_MAIN(TstCofre)
