@@ -1,0 +1,119 @@
+#include "campos_valor.h"
+
+#include "aplicativos.h"
+#include "msg_box.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QTextCursor>
+
+namespace {
+
+class FiltroNumero : public QObject {
+public:
+    FiltroNumero(QObject *dono, QWidget *letras) : QObject(dono), m_letras(letras) {}
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *ev) override
+    {
+        if (ev->type() != QEvent::KeyPress)
+            return QObject::eventFilter(obj, ev);
+        auto *k = static_cast<QKeyEvent *>(ev);
+        if (k->key() >= Qt::Key_A && k->key() <= Qt::Key_Z && k->modifiers() == Qt::NoModifier) {
+            if (m_letras)
+                m_letras->setFocus();
+            return true;
+        }
+        const QString t = k->text();
+        // Keys without text (arrows, Delete, Tab, Enter) keep their work.
+        if (t.isEmpty() || !t.at(0).isPrint() || (k->modifiers() & Qt::ControlModifier))
+            return QObject::eventFilter(obj, ev);
+        return !Aplicativos::Filtra_numero_texto(t);
+    }
+
+private:
+    QPointer<QWidget> m_letras;
+};
+
+class EnterComoTab : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *ev) override
+    {
+        if (ev->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(ev)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                if (auto *w = qobject_cast<QWidget *>(obj)) {
+                    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+                    QCoreApplication::sendEvent(w->window(), &tab);
+                }
+                return true;
+            }
+        }
+        return QObject::eventFilter(obj, ev);
+    }
+};
+
+} // namespace
+
+namespace Caixa {
+
+std::optional<Currency> leValor(const QString &texto)
+{
+    const std::optional<Currency> v = Currency::parse(texto);
+    if (!v || v->raw() % 100 != 0)
+        return std::nullopt;
+    return v;
+}
+
+void avisaValorInvalido()
+{
+    MsgBox(QStringLiteral("Você precisa informar um valor válido!!"), Vb::vbExclamation, QStringLiteral("Aviso"));
+}
+
+void filtraNumero(QLineEdit *caixa, QWidget *letras)
+{
+    caixa->installEventFilter(new FiltroNumero(caixa, letras));
+}
+
+void enterComoTab(QWidget *campo)
+{
+    campo->installEventFilter(new EnterComoTab(campo));
+}
+
+void maiusculas(QLineEdit *caixa)
+{
+    QObject::connect(caixa, &QLineEdit::textEdited, caixa, [caixa](const QString &t) {
+        const QString up = t.toUpper();
+        if (up == t)
+            return;
+        const int pos = caixa->cursorPosition();
+        caixa->setText(up);
+        caixa->setCursorPosition(pos);
+    });
+}
+
+void maiusculas(QPlainTextEdit *caixa, int limite)
+{
+    QObject::connect(caixa, &QPlainTextEdit::textChanged, caixa, [caixa, limite] {
+        const QString t = caixa->toPlainText();
+        const QString novo = t.toUpper().left(limite);
+        if (novo == t)
+            return;
+        const int pos = qMin(caixa->textCursor().position(), int(novo.size()));
+        const QSignalBlocker bloqueio(caixa);
+        caixa->setPlainText(novo);
+        QTextCursor c = caixa->textCursor();
+        c.setPosition(pos);
+        caixa->setTextCursor(c);
+    });
+}
+
+} // namespace Caixa

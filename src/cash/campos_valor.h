@@ -1,0 +1,34 @@
+#pragma once
+#include "currency.h"
+
+#include <QString>
+#include <optional>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+// The typing rules the cash windows share.
+namespace Caixa {
+
+// An amount as the teller types it: "1.234,56", "1234,56", "1234", "R$ 10,00".
+// Nothing for an empty text, for anything that is not money, and for more than
+// two decimals (a point is never a decimal separator here).
+std::optional<Currency> leValor(const QString &texto);
+
+// "Você precisa informar um valor válido!!" (exclamation icon, "Aviso").
+void avisaValorInvalido();
+
+// Keys typed into the box pass only when Filtra_numero lets them (digits, the
+// comma, Backspace); a letter A to Z moves the focus to `letras` when given.
+void filtraNumero(QLineEdit *caixa, QWidget *letras = nullptr);
+
+// Enter in the widget moves the focus on, like Tab.
+void enterComoTab(QWidget *campo);
+
+// Typed letters turn into capitals as they are typed; a multi-line box also
+// keeps at most `limite` characters.
+void maiusculas(QLineEdit *caixa);
+void maiusculas(QPlainTextEdit *caixa, int limite);
+
+} // namespace Caixa
