@@ -2,6 +2,7 @@
 #include "arquivo_recebimentos.h"
 
 #include "abre_bd.h"
+#include "ajusta_tela.h"
 #include "aplicativos.h"
 #include "clock.h"
 #include "cls_autenticadora.h"
@@ -389,6 +390,7 @@ void frmFrente::Form_Load()
     cmbTipoGuia->setCurrentIndex(-1);
     Lista_Movimento_dia();
     lbluser->setText(gUsuario);
+    Ajusta_tela::Ajusta_form(this);
 }
 
 QString frmFrente::tituloFita(const QString &pref, const QDate &dia)
@@ -545,6 +547,12 @@ void frmFrente::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     QMainWindow::closeEvent(event);
+}
+
+void frmFrente::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Ajusta_tela::Ajusta_form(this);
 }
 
 void frmFrente::Form_Unload()
