@@ -4,6 +4,7 @@
 #include "leitor_codigo_barras.h"
 
 #include "abre_bd.h"
+#include "ajusta_tela.h"
 #include "aplicativos.h"
 #include "clock.h"
 #include "cls_autenticadora.h"
@@ -392,6 +393,7 @@ void frmFrente::Form_Load()
     cmbTipoGuia->setCurrentIndex(-1);
     Lista_Movimento_dia();
     lbluser->setText(gUsuario);
+    Ajusta_tela::Ajusta_form(this);
 }
 
 QString frmFrente::tituloFita(const QString &pref, const QDate &dia)
@@ -548,6 +550,12 @@ void frmFrente::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     QMainWindow::closeEvent(event);
+}
+
+void frmFrente::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Ajusta_tela::Ajusta_form(this);
 }
 
 void frmFrente::Form_Unload()

@@ -345,7 +345,7 @@ void TstAdminCadastros::listaDeTipos()
     QCOMPARE(w.windowTitle(), QStringLiteral("Cadastro de Itens - Entrada e Saída"));
     QCOMPARE(w.ListView->headerItem()->text(2), QStringLiteral("DESCRIÇÃO"));
     QCOMPARE(w.ListView->topLevelItemCount(), 9);
-    QCOMPARE(linha(w.ListView, 0), QStringList({"001", "0123", "IPTU", "C", "S", "S", "001"}));
+    QCOMPARE(linha(w.ListView, 0), QStringList({"001", "0123", "IPTU", "F", "S", "S", "001"}));
     QCOMPARE(linha(w.ListView, 5), QStringList({"101", "", "DINHEIRO", "S", "N", "N", ""}));
     QCOMPARE(linha(w.ListView, 8), QStringList({"1000", "", "DIVIDA", "C", "S", "S", "001"}));
 }
@@ -417,7 +417,7 @@ void TstAdminCadastros::alteraTipo()
     QVERIFY(w.txtordem->isReadOnly());
     QCOMPARE(w.txtTipo->text(), QStringLiteral("0456"));
     QCOMPARE(w.txtdescricao->text(), QStringLiteral("AGUA E ESGOTO"));
-    QCOMPARE(w.cmbPadrao->currentText(), QStringLiteral("C"));
+    QCOMPARE(w.cmbPadrao->currentText(), QStringLiteral("F"));
     QCOMPARE(w.cmbJuros->currentText(), QStringLiteral("N"));
     QCOMPARE(w.txtcodbanco->text(), QStringLiteral("104"));
     w.cmbBloqueio->setCurrentText(QStringLiteral("S"));
@@ -426,7 +426,7 @@ void TstAdminCadastros::alteraTipo()
     QVERIFY(naConsulta(w));
     QCOMPARE(valor("SELECT DESCRICAO || BLOQUEIO FROM CodBarra WHERE IDCOD = 3"), QVariant("SANEAMENTOS"));
     QCOMPARE(valor("SELECT COUNT(*) FROM CodBarra").toInt(), 8);
-    QCOMPARE(linha(w.ListView, 2), QStringList({"003", "0456", "SANEAMENTO", "C", "N", "S", "104"}));
+    QCOMPARE(linha(w.ListView, 2), QStringList({"003", "0456", "SANEAMENTO", "F", "N", "S", "104"}));
 
     // A row deleted meanwhile cannot be opened.
     executa("DELETE FROM CodBarra WHERE IDCOD = 3");

@@ -47,9 +47,10 @@ int diaPreparado()
 {
     const int id = movimento();
     const int ontem = movimento("FECHADO", QDate(2026, 12, 8));
+    int autentica = 0; // one number per item of a movement
     for (const auto &[mov, centavos] : {std::pair{id, 25000}, {id, 5000}, {ontem, 99900}})
-        executa("INSERT INTO Recebimentos (AUTENTICA, CODBARRA, IDMOVIMENTO, TIPO, VALOR) VALUES (1, '', ?, 1, ?)",
-                {mov, qint64(centavos) * 100});
+        executa("INSERT INTO Recebimentos (AUTENTICA, CODBARRA, IDMOVIMENTO, TIPO, VALOR) VALUES (?, '', ?, 1, ?)",
+                {++autentica, mov, qint64(centavos) * 100});
     lancamento(id, "ENTRADA", 10000, "ABERTURA DE CAIXA", {{101, 10000}});
     lancamento(id, "SANGRIA", 3000, "RETIRADAS DE CAIXA");
     lancamento(ontem, "ENTRADA", 77700, "ABERTURA DE CAIXA");
