@@ -123,7 +123,13 @@ frmData::frmData(QWidget *parent) : QWidget(parent)
     connect(cmdSair, &QPushButton::clicked, this, &frmData::cmdSair_Click);
     connect(mtwCalendar, &QCalendarWidget::clicked, this, &frmData::mtwCalendar_DateClick);
     connect(mtwCalendar, &QCalendarWidget::activated, this, &frmData::mtwCalendar_DateClick);
-    connect(txtsenha, &QLineEdit::returnPressed, this, &frmData::cmdAbrirCaixa_Click);
+    // Enter in the password presses whichever button the date made the default.
+    connect(txtsenha, &QLineEdit::returnPressed, this, [this] {
+        if (cmdConsultar->isDefault())
+            cmdConsultar_Click();
+        else
+            cmdAbrirCaixa_Click();
+    });
 
     Form_Load();
 }
@@ -166,7 +172,8 @@ bool frmData::senhaValida()
 
 void frmData::entraNoCaixa()
 {
-    hide();
+    // The main window is up before this one goes, so the run never finds
+    // itself without a window in between.
     if (mostraFrente())
         mostraFrente()();
     close();
