@@ -44,11 +44,21 @@ std::function<bool(const QString &)> &frmData::iniciaPrograma()
     return f;
 }
 
-QString frmData::versaoTexto()
+namespace {
+// Major, minor and revision of the running program.
+QStringList partesVersao()
 {
     const QStringList v = QCoreApplication::applicationVersion().split(QLatin1Char('.'));
-    const auto part = [&](int i) { return i < v.size() ? v.at(i) : QStringLiteral("0"); };
-    return QStringLiteral("Version: ") + part(0) + QLatin1Char('.') + part(1) + QLatin1Char('.') + part(2);
+    QStringList partes;
+    for (int i = 0; i < 3; ++i)
+        partes << (i < v.size() && !v.at(i).isEmpty() ? v.at(i) : QStringLiteral("0"));
+    return partes;
+}
+} // namespace
+
+QString frmData::versaoTexto()
+{
+    return QStringLiteral("Version: ") + partesVersao().join(QLatin1Char('.'));
 }
 
 frmData::frmData(QWidget *parent) : QWidget(parent)
@@ -226,7 +236,7 @@ void frmData::cmdSair_Click()
 
 bool frmData::Verifica_atualizacao()
 {
-    const QString versao = QCoreApplication::applicationVersion().remove(QLatin1Char('.'));
+    const QString versao = partesVersao().join(QString());
     const QString config = arquivoConfig();
     const QString pasta = Aplicativos::Le_ini(QStringLiteral("Opcoes"), QStringLiteral("Atualiza"), config);
     if (pasta.isEmpty()) {

@@ -219,7 +219,7 @@ void frmFrente::montaTela()
     auto *c = new QWidget(this);
     c->setObjectName(QStringLiteral("principal"));
     setCentralWidget(c);
-    resize(1024, 740);
+    resize(kLarguraDesenho, kAlturaDesenho + menuBar()->sizeHint().height());
 
     QFont grande;
     grande.setPointSize(16);
@@ -321,6 +321,41 @@ void frmFrente::montaTela()
     setTabOrder(txtValorCodBarra, cmbTipoGuia);
     setTabOrder(cmbTipoGuia, mskvalor);
     txtValorCodBarra->setFocus();
+
+    // The design geometry, from which every size of the window is scaled.
+    for (QWidget *pai : {c, static_cast<QWidget *>(painel)})
+        for (QWidget *w : pai->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            m_desenho.append({w, w->geometry(), w->testAttribute(Qt::WA_SetFont) ? w->font().pointSizeF() : 0.0});
+}
+
+void frmFrente::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmFrente::Form_Resize()
+{
+    const QSize area = centralWidget()->size();
+    if (area.isEmpty())
+        return;
+    // In whole percent, so that small changes of size leave the controls still.
+    const qreal rx = qRound(100.0 * area.width() / kLarguraDesenho) / 100.0;
+    const qreal ry = qRound(100.0 * area.height() / kAlturaDesenho) / 100.0;
+    for (const Desenho &d : std::as_const(m_desenho)) {
+        if (!d.controle)
+            continue;
+        const QRect &g = d.geometria;
+        d.controle->setGeometry(qRound(g.x() * rx), qRound(g.y() * ry), qRound(g.width() * rx),
+                                qRound(g.height() * ry));
+        if (d.fonte > 0) {
+            QFont f = d.controle->font();
+            f.setPointSizeF(d.fonte * qMin(rx, ry));
+            d.controle->setFont(f);
+        }
+    }
+    cmdLdg->move(cmdLdg->x(), txtValorCodBarra->y());
+    cmdAvulso->move(cmdAvulso->x(), cmbTipoGuia->y());
 }
 
 void frmFrente::montaMenus()

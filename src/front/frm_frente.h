@@ -109,6 +109,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void montaTela();
@@ -119,6 +120,17 @@ private:
     void tmrDiaHora_Timer();
     void Timer4_Timer();
     void Form_Unload();
+    void Form_Resize();
+
+    // The size the controls were placed for; the window scales them from it.
+    static constexpr int kLarguraDesenho = 1024;
+    static constexpr int kAlturaDesenho = 684;
+    struct Desenho {
+        QPointer<QWidget> controle;
+        QRect geometria;
+        qreal fonte = 0; // point size of a control with a font of its own
+    };
+    QList<Desenho> m_desenho;
 
     std::unique_ptr<FrentePublica> m_publica;
     QHash<QString, QAction *> m_menus;

@@ -301,6 +301,21 @@ private slots:
         QCOMPARE(msgs().boxes.size(), 1);
     }
 
+    void screenshot()
+    {
+        abreForm();
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        QVERIFY(form->width() <= 1024 && form->height() <= 768);
+        const QImage shot = form->grab().toImage();
+        shot.save(QDir::current().filePath(QStringLiteral("frmData.png")));
+        for (QWidget *w : {static_cast<QWidget *>(form->cmdAbrirCaixa), static_cast<QWidget *>(form->cmdConsultar),
+                           static_cast<QWidget *>(form->cmdSair), static_cast<QWidget *>(form->txtsenha),
+                           static_cast<QWidget *>(form->mtwCalendar), static_cast<QWidget *>(form->dtpData),
+                           static_cast<QWidget *>(form->SkinLabel)})
+            QVERIFY2(form->rect().contains(QRect(w->mapTo(form, QPoint(0, 0)), w->size())),
+                     qPrintable(w->objectName()));
+    }
+
     // The real hand-over: the main window takes over before the start form
     // goes, so the program goes on; a box shown in between (as the opening
     // shows) must not be taken for the last window either.
