@@ -44,11 +44,21 @@ std::function<bool(const QString &)> &frmData::iniciaPrograma()
     return f;
 }
 
-QString frmData::versaoTexto()
+namespace {
+// Major, minor and revision of the running program.
+QStringList partesVersao()
 {
     const QStringList v = QCoreApplication::applicationVersion().split(QLatin1Char('.'));
-    const auto part = [&](int i) { return i < v.size() ? v.at(i) : QStringLiteral("0"); };
-    return QStringLiteral("Version: ") + part(0) + QLatin1Char('.') + part(1) + QLatin1Char('.') + part(2);
+    QStringList partes;
+    for (int i = 0; i < 3; ++i)
+        partes << (i < v.size() && !v.at(i).isEmpty() ? v.at(i) : QStringLiteral("0"));
+    return partes;
+}
+} // namespace
+
+QString frmData::versaoTexto()
+{
+    return QStringLiteral("Version: ") + partesVersao().join(QLatin1Char('.'));
 }
 
 frmData::frmData(QWidget *parent) : QWidget(parent)
@@ -123,7 +133,13 @@ frmData::frmData(QWidget *parent) : QWidget(parent)
     connect(cmdSair, &QPushButton::clicked, this, &frmData::cmdSair_Click);
     connect(mtwCalendar, &QCalendarWidget::clicked, this, &frmData::mtwCalendar_DateClick);
     connect(mtwCalendar, &QCalendarWidget::activated, this, &frmData::mtwCalendar_DateClick);
-    connect(txtsenha, &QLineEdit::returnPressed, this, &frmData::cmdAbrirCaixa_Click);
+    // Enter in the password presses whichever button the date made the default.
+    connect(txtsenha, &QLineEdit::returnPressed, this, [this] {
+        if (cmdConsultar->isDefault())
+            cmdConsultar_Click();
+        else
+            cmdAbrirCaixa_Click();
+    });
 
     Form_Load();
 }
@@ -166,7 +182,8 @@ bool frmData::senhaValida()
 
 void frmData::entraNoCaixa()
 {
-    hide();
+    // The main window is up before this one goes, so the run never finds
+    // itself without a window in between.
     if (mostraFrente())
         mostraFrente()();
     close();
@@ -219,7 +236,7 @@ void frmData::cmdSair_Click()
 
 bool frmData::Verifica_atualizacao()
 {
-    const QString versao = QCoreApplication::applicationVersion().remove(QLatin1Char('.'));
+    const QString versao = partesVersao().join(QString());
     const QString config = arquivoConfig();
     const QString pasta = Aplicativos::Le_ini(QStringLiteral("Opcoes"), QStringLiteral("Atualiza"), config);
     if (pasta.isEmpty()) {

@@ -30,6 +30,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -223,7 +224,8 @@ void frmFrente::montaTela()
     auto *c = new QWidget(this);
     c->setObjectName(QStringLiteral("principal"));
     setCentralWidget(c);
-    resize(1024, 740);
+    // The size the controls are placed for; larger windows scale them.
+    resize(1024, 684 + menuBar()->sizeHint().height());
 
     QFont grande;
     grande.setPointSize(16);
@@ -322,9 +324,28 @@ void frmFrente::montaTela()
     Timer4->setInterval(400);
     connect(Timer4, &QTimer::timeout, this, &frmFrente::Timer4_Timer);
 
+    // The window is first measured with its controls' area at the design size.
+    layout()->activate();
+    resize(width(), height() + 684 - centralWidget()->height());
+    layout()->activate();
+
     setTabOrder(txtValorCodBarra, cmbTipoGuia);
     setTabOrder(cmbTipoGuia, mskvalor);
     txtValorCodBarra->setFocus();
+}
+
+void frmFrente::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmFrente::Form_Resize()
+{
+    Ajusta_tela::Ajusta_form(this);
+    // The two small buttons stay level with their boxes.
+    cmdLdg->move(cmdLdg->x(), txtValorCodBarra->y());
+    cmdAvulso->move(cmdAvulso->x(), cmbTipoGuia->y());
 }
 
 void frmFrente::montaMenus()
@@ -550,12 +571,6 @@ void frmFrente::closeEvent(QCloseEvent *event)
 {
     Form_Unload();
     QMainWindow::closeEvent(event);
-}
-
-void frmFrente::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    Ajusta_tela::Ajusta_form(this);
 }
 
 void frmFrente::Form_Unload()

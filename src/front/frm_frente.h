@@ -161,6 +161,7 @@ private:
     bool Grava_soma();
     bool Carrega_soma();
     void erroSoma(const QString &texto, int numero, const QString &detalhe);
+    void Form_Resize();
 
     std::unique_ptr<FrentePublica> m_publica;
     std::unique_ptr<AvisosJanelas> m_avisos;
