@@ -210,6 +210,7 @@ frmFrente::frmFrente(QWidget *parent) : QMainWindow(parent)
     montaTela();
     montaMenus();
     ligaSoma();
+    ligaMenus();
     Form_Load();
 }
 
@@ -684,30 +685,29 @@ bool frmFrente::grava_recebimentos_txt(int modo, int autenticacao, Currency arre
 
 void frmFrente::Lista_Movimento_dia()
 {
-    lstLancado->clear();
     gSQL = QStringLiteral(
         "SELECT Recebimentos.IDRECEBE, Recebimentos.AUTENTICA, CodBarra.DESCRICAO, Recebimentos.VALOR "
         "FROM Recebimentos, CodBarra WHERE Recebimentos.TIPO = CodBarra.IDCOD AND Recebimentos.IDMOVIMENTO = ? "
         "ORDER BY Recebimentos.IDRECEBE DESC");
-    const auto rs = clsDataAccess::selectQuiet(gSQL, {IdMovimento});
+    dtpData->setDate(DataMovimento);
+    lblDia->setText(QStringLiteral("Caixa dia: ") + dtpData->date().toString(QStringLiteral("dd - MM - yyyy")));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    lstLancado->clear();
+    const RecordsetPtr rs = clsDataAccess::selectQuiet(gSQL, {IdMovimento});
+    QApplication::restoreOverrideCursor();
     if (!rs) {
+        // Nothing is listed rather than a part of the day that looks whole.
         Aplicativos::Trata_erro(QStringLiteral("Função Lista_Movimento_dia"));
-        lblStatus->setText(QString());
         return;
     }
-    // The running total runs from the first row shown (the newest) down.
     Currency saldo;
-    QList<QTreeWidgetItem *> rows;
+    QList<QTreeWidgetItem *> linhas;
     for (const auto &r : rs->rows()) {
         const Currency valor = Currency::fromRaw(r.at(3).toLongLong());
         saldo += valor;
-        auto *item = new QTreeWidgetItem(
-            {QStringLiteral("%1").arg(r.at(0).toInt(), 4, 10, QLatin1Char('0')),
-             QStringLiteral("%1").arg(r.at(1).toInt(), 4, 10, QLatin1Char('0')), r.at(2).toString(), valor.format(),
-             saldo.format()});
-        rows << item;
+        linhas << new QTreeWidgetItem({QStringLiteral("%1").arg(r.at(0).toInt(), 4, 10, QLatin1Char('0')),
+                                       QStringLiteral("%1").arg(r.at(1).toInt(), 4, 10, QLatin1Char('0')),
+                                       r.at(2).toString(), valor.format(), saldo.format()});
     }
-    lstLancado->addTopLevelItems(rows);
-    txttotal->setText(saldo.format());
-    lblStatus->setText(QStringLiteral("Total de itens contabilizados: ") + QString::number(rows.size()));
+    lstLancado->addTopLevelItems(linhas);
 }

@@ -113,6 +113,9 @@ public:
     bool Adiciona_item_soma();
     // Records the first row of the sum list; true when it was recorded.
     bool Grava_item_recebido();
+    // Loose payments: the chosen type alone in cmbTipoGuia, then the row.
+    void Carrega_combo_avulso(int tipo);
+    void RecebeAvulso();
     // True while the movement is closed (the bar-code box reads "CAIXA ENCERRADO").
     bool diaFechado() const;
     // Called with the authentication dialog before it runs (tests drive it).
@@ -125,6 +128,8 @@ public:
 
 public slots:
     void cmdLdg_Click();
+    void cmdAvulso_Click();
+    void mnuAlterna_Click();
     void mnuCorrige_Click();
     void mnuRemove_Click();
     void mnuLimpar_Click();
@@ -152,6 +157,11 @@ private:
     void Timer4_Timer();
     void Form_Unload();
     void ligaSoma();
+    void ligaMenus();
+    // The administrator's password, asked each time; true when it is one.
+    bool portaoAdministrador();
+    void abreSangria(const QString &modo, const QString &caption);
+    void abreVisualizador(const QString &modo, const QString &caption);
     void acrescentaLinha(const LinhaSoma &linha);
     void mostraSoma();
     void limpaEntrada();

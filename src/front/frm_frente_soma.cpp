@@ -182,6 +182,10 @@ bool frmFrente::teclaDaJanela(QKeyEvent *k)
     }
     if (k->text() == QLatin1String("-"))
         return calculaTroco() || noCodigo;
+    if (k->text() == QLatin1String("+")) {
+        cmdAvulso_Click();
+        return true;
+    }
     if (noCodigo && !k->text().isEmpty() && k->text().at(0).isPrint())
         return !Aplicativos::Filtra_numero_texto(k->text()); // only digits and the comma reach the box
     return false;
