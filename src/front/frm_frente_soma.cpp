@@ -14,6 +14,7 @@
 #include "globals.h"
 #include "msg_box.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -158,6 +159,17 @@ bool frmFrente::eventFilter(QObject *watched, QEvent *event)
 {
     // Keys typed anywhere in this window reach it before the focused control;
     // the focus widget's own delivery is the one looked at, so each key counts once.
+    // The menus' shortcuts (Ctrl+C, Ctrl+Ins, ...) belong to the window, not
+    // to the box that has the focus.
+    if (event->type() == QEvent::ShortcutOverride && watched == QApplication::focusWidget()
+        && static_cast<QWidget *>(watched)->window() == this) {
+        const QKeySequence tecla(static_cast<QKeyEvent *>(event)->keyCombination());
+        for (QAction *a : std::as_const(m_menus))
+            if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == tecla) {
+                event->ignore();
+                return true;
+            }
+    }
     if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget()) {
         auto *w = static_cast<QWidget *>(watched);
         if (w->window() == this && teclaDaJanela(static_cast<QKeyEvent *>(event)))
