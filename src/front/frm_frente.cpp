@@ -256,6 +256,10 @@ void frmFrente::montaTela()
     lstLancado->setGeometry(12, 144, 640, 380);
     lstSoma = lista(c, "lstSoma", {"SEQ", "TIPO", "VALOR", "SALDO", "CODBARRA", "VENCIMENTO", "PARCELA", "OBS"});
     lstSoma->setGeometry(12, 144, 696, 420);
+    for (const auto &[coluna, largura] : {std::pair{0, 40}, {1, 170}, {2, 95}, {3, 95}, {4, 390}, {5, 95}, {6, 70}})
+        lstSoma->setColumnWidth(coluna, largura);
+    for (const auto &[coluna, largura] : {std::pair{0, 60}, {1, 60}, {2, 250}, {3, 110}})
+        lstLancado->setColumnWidth(coluna, largura);
     lstSoma->raise();
 
     // The totals panel.

@@ -157,30 +157,31 @@ void frmFrente::limpaEntrada()
 
 bool frmFrente::eventFilter(QObject *watched, QEvent *event)
 {
-    // Keys typed anywhere in this window reach it before the focused control;
-    // the focus widget's own delivery is the one looked at, so each key counts once.
-    // The menus' shortcuts (Ctrl+C, Ctrl+Ins, ...) belong to the window, not
-    // to the box that has the focus.
-    if (event->type() == QEvent::ShortcutOverride && watched == QApplication::focusWidget()
-        && static_cast<QWidget *>(watched)->window() == this) {
-        const QKeySequence tecla(static_cast<QKeyEvent *>(event)->keyCombination());
+    // Keys typed anywhere in this window reach it before the focused control.
+    // Only the delivery to the window's own focus widget counts (the key is
+    // delivered again to the parents when nobody takes it), so each key counts
+    // once; the window's focus widget also holds without a window manager.
+    const auto type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || watched != focusWidget())
+        return QMainWindow::eventFilter(watched, event);
+    auto *k = static_cast<QKeyEvent *>(event);
+    if (type == QEvent::ShortcutOverride) {
+        // The menus' shortcuts (Ctrl+C, Ctrl+Ins, ...) belong to the window,
+        // not to the box that has the focus.
+        const QKeySequence tecla(k->keyCombination());
         for (QAction *a : std::as_const(m_menus))
             if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == tecla) {
                 event->ignore();
                 return true;
             }
+        return QMainWindow::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget()) {
-        auto *w = static_cast<QWidget *>(watched);
-        if (w->window() == this && teclaDaJanela(static_cast<QKeyEvent *>(event)))
-            return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
+    return teclaDaJanela(k) || QMainWindow::eventFilter(watched, event);
 }
 
 bool frmFrente::teclaDaJanela(QKeyEvent *k)
 {
-    const bool noCodigo = QApplication::focusWidget() == txtValorCodBarra;
+    const bool noCodigo = focusWidget() == txtValorCodBarra;
     const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
     // The bar-code box reads its code on Enter before the window records.
     if (enter && noCodigo)
