@@ -66,8 +66,10 @@ public slots:
     void Command2_Click();
     void List1_ItemClick(QTreeWidgetItem *item);
 
-protected:
+    // Refused while the file is being written.
     void reject() override;
+
+protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
