@@ -8,11 +8,32 @@ namespace CorrecaoItem {
 
 namespace {
 
-// The item as stored, read inside the caller's transaction; false when the
-// movement has no such item (or it could not be read).
-bool le(int idMovimento, int idRecebe, clsRecebimentos &item)
+// The item as stored, read inside the caller's transaction. A column left
+// Null reads as empty, so an item written by other means can be corrected too.
+Resultado le(int idMovimento, int idRecebe, clsRecebimentos &item)
 {
-    return item.SQLSelect(idRecebe) && item.IDRECEBE == idRecebe && item.IDMOVIMENTO == idMovimento;
+    const RecordsetPtr rs = item.DataObject()->SQLSelect_ReadOnly(
+        QStringLiteral("SELECT AUTENTICA, CODBARRA, IDMOVIMENTO, IDRECEBE, TIPO, INTEGRA, EXPORT, VALOR, VENCIMENTO, "
+                       "PARCELA, OBS FROM Recebimentos WHERE IDRECEBE = ? AND IDMOVIMENTO = ?"),
+        {idRecebe, idMovimento});
+    if (!rs)
+        return Resultado::Falhou;
+    if (rs->RecordCount() != 1)
+        return Resultado::NaoEncontrado;
+    const auto inteiro = [&](const char *campo) { return rs->Fields(QString::fromLatin1(campo)).toInt(); };
+    const auto texto = [&](const char *campo) { return rs->Fields(QString::fromLatin1(campo)).toString(); };
+    item.AUTENTICA = inteiro("AUTENTICA");
+    item.CodBarra = texto("CODBARRA");
+    item.IDMOVIMENTO = inteiro("IDMOVIMENTO");
+    item.IDRECEBE = inteiro("IDRECEBE");
+    item.TIPO = inteiro("TIPO");
+    item.INTEGRA = inteiro("INTEGRA");
+    item.EXPORT = inteiro("EXPORT");
+    item.VALOR = Currency::fromRaw(rs->Fields(QStringLiteral("VALOR")).toLongLong());
+    item.vencimento = texto("VENCIMENTO");
+    item.PARCELA = texto("PARCELA");
+    item.OBS = texto("OBS");
+    return Resultado::Gravado;
 }
 
 template <class Muda>
@@ -21,8 +42,9 @@ Resultado emTransacao(int idMovimento, int idRecebe, clsRecebimentos *antes, Mud
     try {
         Transacao t;
         clsRecebimentos item;
-        if (!le(idMovimento, idRecebe, item))
-            return Resultado::NaoEncontrado;
+        const Resultado lido = le(idMovimento, idRecebe, item);
+        if (lido != Resultado::Gravado)
+            return lido;
         if (antes)
             *antes = item;
         if (!muda(item) || !t.commit())
