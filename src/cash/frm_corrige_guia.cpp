@@ -424,11 +424,10 @@ void frmCorrigeGuia::registra(const QStringList &entrada, const QString &feito)
            Vb::vbExclamation, kAviso);
     QStringList semFecho = entrada;
     semFecho.removeLast();
+    const QString descricao = QStringLiteral("Entrada não gravada em ") + arquivo + QStringLiteral(": ") + erro
+                              + QStringLiteral(" | ") + semFecho.join(QStringLiteral(" | "));
     TextFile::appendLines(Platform::programFile(QStringLiteral("Log.ini")),
-                          Aplicativos::linhasLogErro(75, QStringLiteral("Entrada não gravada em ") + arquivo + QStringLiteral(": ")
-                                                             + erro + QStringLiteral(" | ")
-                                                             + semFecho.join(QStringLiteral(" | ")),
-                                                     QStringLiteral("frmCorrigeGuia"),
+                          Aplicativos::linhasLogErro(75, descricao, QStringLiteral("frmCorrigeGuia"),
                                                      QStringLiteral("Registro de estornos"), Relogio::agora()));
 }
 
