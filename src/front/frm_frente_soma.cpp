@@ -112,6 +112,9 @@ void frmFrente::VerificaLeituraCodigoBarras()
 
 bool frmFrente::Adiciona_item_soma()
 {
+    // A closed day takes nothing more, whatever road the item came by.
+    if (diaFechado())
+        return false;
     if (txtItem->text().isEmpty()) {
         MsgBox(QStringLiteral("Erro na Leitura de dados!!!"), Vb::vbExclamation, kAviso);
         return false;
@@ -131,7 +134,6 @@ bool frmFrente::Adiciona_item_soma()
 
 void frmFrente::acrescentaLinha(const LinhaSoma &linha)
 {
-    // A closed day takes nothing more, whatever road the item came by.
     if (diaFechado())
         return;
     m_soma << linha;
