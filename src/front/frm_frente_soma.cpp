@@ -340,8 +340,12 @@ void frmFrente::mnuRemove_Click()
         return;
     }
     m_soma.removeAt(int(n) - 1);
-    // The scratch file keeps what is left; the list is renumbered from memory.
-    ArquivoSoma::grava(caminhoSoma("caminho_remove_item"), m_soma);
+    // The scratch file keeps what is left; the list is renumbered from memory,
+    // so a scratch file that cannot be written loses nothing.
+    const QString rascunho = caminhoSoma("caminho_remove_item");
+    QString erro;
+    if (!rascunho.isEmpty() && !ArquivoSoma::grava(rascunho, m_soma, &erro))
+        erroSoma(QStringLiteral("Erro ao salvar registro! "), 75, erro);
     m_soma = ArquivoSoma::renumera(m_soma);
     mostraSoma();
     txtValorCodBarra->setFocus();
@@ -399,6 +403,7 @@ bool frmFrente::Grava_soma()
     lstSoma->setCurrentItem(lstSoma->topLevelItem(lstSoma->topLevelItemCount() - 1));
     MsgBox(QStringLiteral("Arquivo salvo com sucesso!!"), Vb::vbInformation, kAviso);
     pbr->setValue(0);
+    pbr->setVisible(false);
     return true;
 }
 
