@@ -257,7 +257,7 @@ bool frmFrente::Grava_item_recebido()
     try {
         Transacao t;
         // The number printed on the document is the one stored, or nothing is.
-        if (proximaAutenticacao() == numero) {
+        if (t.ativa() && proximaAutenticacao() == numero) {
             recebimentos->IDMOVIMENTO = IdMovimento;
             recebimentos->TIPO = linha.idTipo;
             recebimentos->VALOR = linha.valor;

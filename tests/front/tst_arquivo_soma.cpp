@@ -172,6 +172,21 @@ private slots:
         QCOMPARE(w->lbltotalConta->text(), QStringLiteral("Calcular"));
     }
 
+    // An amount edited into the file with more decimals is taken as shown.
+    void amountsAreTakenInCents()
+    {
+        abre();
+        QVERIFY(TextFile::writeLines(soma(), {"01;03-AGUA E ESGOTO;10,005;10,005;" + QString(44, QLatin1Char('1'))
+                                                  + ";;;"}));
+        w->mnuCarregar_Click();
+        QCOMPARE(w->lstSoma->topLevelItem(0)->text(2), QStringLiteral("10,01"));
+        Teclado::troco(w, QString());
+        QCOMPARE(w->lblTroco->text(), QStringLiteral("Não tem ..."));
+        Teclado::grava(w, 1);
+        QCOMPARE(AmbienteFrente::linha(QStringLiteral("SELECT TIPO, VALOR FROM Recebimentos")),
+                 (QVariantList{3, 100100}));
+    }
+
     void aSaveThatFailsIsReportedAndKeepsTheList()
     {
         abre();
