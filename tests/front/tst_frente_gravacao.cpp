@@ -147,6 +147,33 @@ private slots:
                  qPrintable(why));
     }
 
+    // The library printer: its port opened and closed around each dialog,
+    // the header line by line before the first item's roll line.
+    void throughTheLibraryPrinter()
+    {
+        config("Print", "cabecalho", QStringLiteral("1"));
+        gImpressora = QStringLiteral("bematech");
+        abre();
+        le(w, kIptu);
+        le(w, kAgua);
+        troco(w, QStringLiteral("200"));
+        amb->printer->clear();
+        grava(w, 2);
+        grava(w, 1);
+        QCOMPARE(recebidos(), 2);
+        QCOMPARE(amb->printer->functions(),
+                 (QStringList{"IniciaPorta", "ConfiguraModeloImpressora", "AutenticaDoc", "ComandoTX", "AutenticaDoc",
+                              "ComandoTX", "FormataTX", "FormataTX", "FormataTX", "FormataTX", "FormataTX",
+                              "FechaPorta", "IniciaPorta", "ConfiguraModeloImpressora", "AutenticaDoc", "ComandoTX",
+                              "FormataTX", "FechaPorta"}));
+        const auto linhas = amb->printer->callsOf(QStringLiteral("FormataTX"));
+        QCOMPARE(linhas.at(1).bytes, QByteArray("DATA/HORA: 09-12-26 10:30  OPR: CAIXA 01\n"));
+        QCOMPARE(linhas.at(2).bytes, QByteArray("TOTAL PAGO: 168,95          TROCO: 31,05\n"));
+        QCOMPARE(linhas.at(4).bytes, QByteArray("001 091226 10:30       IPTU       123,45\n"));
+        QCOMPARE(linhas.at(5).bytes, QByteArray("002 091226 10:30 AGUA E ESG        45,50\n"));
+        QVERIFY(amb->impresso().isEmpty()); // nothing through the port route
+    }
+
     void theNextNumberFollowsTheMovementsHighest()
     {
         abre();
