@@ -4,6 +4,7 @@
 #include "estado_movimento.h"
 #include "frente_publica.h"
 #include "globals.h"
+#include "tela_contagem.h"
 #include "totais_movimento.h"
 
 #include <QComboBox>
@@ -20,33 +21,6 @@
 #include <QVBoxLayout>
 
 using namespace AbreBD;
-
-namespace {
-
-// Twips as the list's widths were given, in pixels.
-constexpr int pixels(int twips)
-{
-    return twips / 15;
-}
-
-QLineEdit *caixaTotal(const char *nome, const QColor &fundo, QWidget *pai)
-{
-    auto *c = new QLineEdit(QStringLiteral("0,00"), pai);
-    c->setObjectName(QString::fromLatin1(nome));
-    c->setAlignment(Qt::AlignRight);
-    QPalette p = c->palette();
-    p.setColor(QPalette::Base, fundo);
-    c->setPalette(p);
-    return c;
-}
-
-// A box's text as money; the currency sign is accepted.
-std::optional<Currency> valorDe(const QLineEdit *c)
-{
-    return Caixa::leValor(c->text());
-}
-
-} // namespace
 
 frmLancaTemp::frmLancaTemp(QWidget *parent) : QDialog(parent)
 {
@@ -98,19 +72,10 @@ frmLancaTemp::frmLancaTemp(QWidget *parent) : QDialog(parent)
     Command5->setObjectName(QStringLiteral("Command5"));
     Command5->setDefault(true);
 
-    List1 = new QTreeWidget(this);
+    List1 = Contagem::novaLista({QStringLiteral("ID"), QStringLiteral("ESPÉCIE"), QStringLiteral("VALOR"),
+                                 QStringLiteral("SALDO")},
+                                {2, 3}, this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setRootIsDecorated(false);
-    List1->setHeaderLabels({QStringLiteral("ID"), QStringLiteral("ESPÉCIE"), QStringLiteral("VALOR"),
-                            QStringLiteral("SALDO")});
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::TypeWriter);
-    List1->setFont(courier);
-    List1->setColumnWidth(0, pixels(1766));
-    for (int c = 1; c < 4; ++c)
-        List1->setColumnWidth(c, pixels(3175));
-    for (int c : {2, 3})
-        List1->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
 
     lblStatus = new QLabel(this);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
@@ -149,25 +114,13 @@ frmLancaTemp::frmLancaTemp(QWidget *parent) : QDialog(parent)
 
 QWidget *frmLancaTemp::montaTotais()
 {
-    auto *painel = new QWidget(this);
-    auto *lay = new QVBoxLayout(painel);
-    lay->setContentsMargins(0, 0, 0, 0);
-    const auto emMoldura = [&](const QString &legenda, QLineEdit *caixa) {
-        auto *g = new QGroupBox(legenda, painel);
-        (new QVBoxLayout(g))->addWidget(caixa);
-        lay->addWidget(g);
-        return caixa;
-    };
-    txttotal = emMoldura(QStringLiteral("Total Laçamentos"), caixaTotal("txttotal", QColor(255, 224, 192), painel));
-    txtarrecadacao = emMoldura(QStringLiteral("Total Arrecadado"),
-                               caixaTotal("txtarrecadacao", QColor(192, 255, 255), painel));
-    txtsangria = emMoldura(QStringLiteral("Total Entrada e Saída do Caixa"),
-                           caixaTotal("txtsangria", QColor(255, 192, 192), painel));
-    txtsuprimento = emMoldura(QStringLiteral("Total Suprimento"),
-                              caixaTotal("txtsuprimento", QColor(255, 255, 192), painel));
-    txtsaldo = emMoldura(QStringLiteral("Soma Total"), caixaTotal("txtsaldo", QColor(192, 255, 192), painel));
-    lay->addStretch();
-    return painel;
+    m_totais = new PainelTotais(QStringLiteral("0,00"), this);
+    txttotal = m_totais->txttotal;
+    txtarrecadacao = m_totais->txtarrecadacao;
+    txtsangria = m_totais->txtsangria;
+    txtsuprimento = m_totais->txtsuprimento;
+    txtsaldo = m_totais->txtsaldo;
+    return m_totais;
 }
 
 int frmLancaTemp::abre(QWidget *parent)
@@ -197,24 +150,12 @@ void frmLancaTemp::Form_Load()
 
 void frmLancaTemp::calculaDiferenca()
 {
-    const std::optional<Currency> total = valorDe(txttotal);
-    const std::optional<Currency> suprimento = valorDe(txtsuprimento);
-    const std::optional<Currency> arrecadado = valorDe(txtarrecadacao);
-    const std::optional<Currency> sangria = valorDe(txtsangria);
-    if (!total || !suprimento || !arrecadado || !sangria) {
-        // A total edited into something that is not money gives no difference.
-        txtsaldo->clear();
-        Caixa::avisaValorInvalido();
-        return;
-    }
-    const Currency d = Caixa::diferenca(*total, *suprimento, *arrecadado, *sangria);
-    txtsaldo->setText(d.format());
-    Caixa::pintaTotal(txtsaldo, d);
+    m_totais->calculaDiferenca();
 }
 
 void frmLancaTemp::mostraContagem()
 {
-    lblStatus->setText(QStringLiteral("Total de itens contabilizados: ") + QString::number(List1->topLevelItemCount()));
+    lblStatus->setText(Contagem::textoStatus(List1->topLevelItemCount()));
 }
 
 bool frmLancaTemp::Lista_conf_caixa()
@@ -231,11 +172,9 @@ bool frmLancaTemp::Lista_conf_caixa()
     if (n > 0)
         saldo = Caixa::leValor(List1->topLevelItem(n - 1)->text(3)).value_or(Currency());
     saldo += *valor;
-    auto *linha = new QTreeWidgetItem({QStringLiteral("%1").arg(n + 1, 2, 10, QLatin1Char('0')), Combo1->currentText(),
-                                       valor->format(), saldo.format()});
-    for (int c : {2, 3})
-        linha->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-    List1->addTopLevelItem(linha);
+    QTreeWidgetItem *linha = Contagem::novaLinha(
+        List1, {QStringLiteral("%1").arg(n + 1, 2, 10, QLatin1Char('0')), Combo1->currentText(), valor->format(),
+                saldo.format()});
     List1->scrollToItem(linha);
     txttotal->setText(saldo.formatReais());
     calculaDiferenca();

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+class PainelTotais;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -53,4 +54,6 @@ private:
     void Form_Load();
     void calculaDiferenca();
     void mostraContagem();
+
+    PainelTotais *m_totais = nullptr;
 };

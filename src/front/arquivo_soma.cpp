@@ -43,8 +43,9 @@ bool leLinha(const QString &texto, LinhaSoma *l, QString *erro)
         *erro = QStringLiteral("valor inválido \"%1\"").arg(!valor ? p.at(2) : p.at(3));
         return false;
     }
-    l->valor = *valor;
-    l->saldo = *saldo;
+    // The list shows, authenticates and records the amounts in cents.
+    l->valor = valor->roundedToCents();
+    l->saldo = saldo->roundedToCents();
     l->codBarra = p.at(4);
     l->vencimento = p.at(5);
     l->parcela = p.at(6);

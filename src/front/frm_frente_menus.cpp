@@ -13,18 +13,12 @@
 #include "frm_atualiza.h"
 #include "frm_cod_barra.h"
 #include "frm_cofre.h"
-#if __has_include("frm_corrige_guia.h")
 #include "frm_corrige_guia.h"
-#endif
-#if __has_include("frm_exbi_texto.h")
 #include "frm_exbi_texto.h"
-#endif
 #include "frm_exportar.h"
 #include "frm_feriados.h"
 #include "frm_lanca_temp.h"
-#if __has_include("frm_lancamentos.h")
 #include "frm_lancamentos.h"
-#endif
 #include "frm_opcoes.h"
 #include "frm_sangria.h"
 #include "frm_usuarios.h"
@@ -71,12 +65,10 @@ void frmFrente::ligaMenus()
         if (portaoAdministrador())
             abreSangria(QStringLiteral("S"), QStringLiteral("Retiradas de Caixa (Sangria)"));
     });
-#if __has_include("frm_corrige_guia.h")
     liga("mnuAlt_item", [this] {
         if (portaoAdministrador())
             frmCorrigeGuia::abre(this);
     });
-#endif
     liga("mnuuser", [this] {
         if (portaoAdministrador())
             frmUsuarios::abre();
@@ -85,9 +77,7 @@ void frmFrente::ligaMenus()
         if (portaoAdministrador())
             frmCodBarra::abre();
     });
-#if __has_include("frm_lancamentos.h")
     liga("mnuConferir", [this] { frmLancamentos::abre(this); });
-#endif
     liga("mnuConftemp", [this] { frmLancaTemp::abre(this); });
     liga("mnuExpCebi", [this] {
         frmExportar f(ContextoExportacao{IdMovimento, NumMovimento, dtpData->date(), diaFechado()}, this);
@@ -129,11 +119,7 @@ void frmFrente::abreSangria(const QString &modo, const QString &caption)
 
 void frmFrente::abreVisualizador(const QString &modo, const QString &caption)
 {
-#if __has_include("frm_exbi_texto.h")
     frmExbi_texto::abre(modo, caption, this);
-#else
-    Q_UNUSED(modo) Q_UNUSED(caption)
-#endif
 }
 
 void frmFrente::mnuAlterna_Click()

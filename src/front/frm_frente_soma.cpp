@@ -113,6 +113,9 @@ void frmFrente::VerificaLeituraCodigoBarras()
 
 bool frmFrente::Adiciona_item_soma()
 {
+    // A closed day takes nothing more, whatever road the item came by.
+    if (diaFechado())
+        return false;
     if (txtItem->text().isEmpty()) {
         MsgBox(QStringLiteral("Erro na Leitura de dados!!!"), Vb::vbExclamation, kAviso);
         return false;
@@ -132,7 +135,6 @@ bool frmFrente::Adiciona_item_soma()
 
 void frmFrente::acrescentaLinha(const LinhaSoma &linha)
 {
-    // A closed day takes nothing more, whatever road the item came by.
     if (diaFechado())
         return;
     m_soma << linha;
@@ -272,7 +274,7 @@ bool frmFrente::Grava_item_recebido()
     try {
         Transacao t;
         // The number printed on the document is the one stored, or nothing is.
-        if (proximaAutenticacao() == numero) {
+        if (t.ativa() && proximaAutenticacao() == numero) {
             recebimentos->IDMOVIMENTO = IdMovimento;
             recebimentos->TIPO = linha.idTipo;
             recebimentos->VALOR = linha.valor;
@@ -355,8 +357,12 @@ void frmFrente::mnuRemove_Click()
         return;
     }
     m_soma.removeAt(int(n) - 1);
-    // The scratch file keeps what is left; the list is renumbered from memory.
-    ArquivoSoma::grava(caminhoSoma("caminho_remove_item"), m_soma);
+    // The scratch file keeps what is left; the list is renumbered from memory,
+    // so a scratch file that cannot be written loses nothing.
+    const QString rascunho = caminhoSoma("caminho_remove_item");
+    QString erro;
+    if (!rascunho.isEmpty() && !ArquivoSoma::grava(rascunho, m_soma, &erro))
+        erroSoma(QStringLiteral("Erro ao salvar registro! "), 75, erro);
     m_soma = ArquivoSoma::renumera(m_soma);
     mostraSoma();
     txtValorCodBarra->setFocus();
@@ -414,6 +420,7 @@ bool frmFrente::Grava_soma()
     lstSoma->setCurrentItem(lstSoma->topLevelItem(lstSoma->topLevelItemCount() - 1));
     MsgBox(QStringLiteral("Arquivo salvo com sucesso!!"), Vb::vbInformation, kAviso);
     pbr->setValue(0);
+    pbr->setVisible(false);
     return true;
 }
 
