@@ -10,10 +10,13 @@
 #include "frm_autenticar.h"
 #include "frm_avulso.h"
 #include "frm_cofre.h"
+#include "frm_corrige_guia.h"
 #include "frm_data.h"
+#include "frm_exbi_texto.h"
 #include "frm_exportar.h"
 #include "frm_frente.h"
 #include "frm_lanca_temp.h"
+#include "frm_lancamentos.h"
 #include "frm_ldg.h"
 #include "frm_sangria.h"
 #include "globals.h"
@@ -158,6 +161,7 @@ class TstDia : public QObject {
     int m_autenticacoes = 1;
 
     void prepara(const QString &modelo);
+    void entra();
     void umDia();
     void confere();
 
@@ -327,14 +331,13 @@ void TstDia::diaComImpressoraBematech()
     confere();
 }
 
-void TstDia::umDia()
+void TstDia::entra()
 {
-    // Start-up, password and the day's movement.
     QVERIFY(AbreBD::Main([] { return new frmData; }));
     frmData *inicio = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *d = qobject_cast<frmData *>(w); d && d->isVisible())
-                inicio = d;
+        if (auto *d = qobject_cast<frmData *>(w); d && d->isVisible())
+            inicio = d;
     QVERIFY(inicio);
     QCOMPARE(inicio->dtpData->date(), kDia);
     QTest::keyClicks(inicio->txtsenha, QStringLiteral("1111"));
@@ -351,6 +354,12 @@ void TstDia::umDia()
             QTest::keyClick(&d, Qt::Key_Escape);
         });
     };
+}
+
+void TstDia::umDia()
+{
+    // Start-up, password and the day's movement.
+    entra();
 
     // First payment: a collection document, a bank document, water, a
     // duplicate in the list, a blocked one and one due on the holiday.
@@ -399,6 +408,7 @@ void TstDia::umDia()
     responde(QStringLiteral("frmAcrescimos"), QStringLiteral("OK"));
     le(iss(10000, QDate(2025, 12, 10), 9));
     le(Gerador::diverso(fator(QDate(2027, 1, 15)), 3500, QStringLiteral("001")));
+    le(agua(2222, QDate(2027, 1, 20), 11));
     const QStringList linha = linhaBancaria(boleto(123456, QDate(2027, 1, 8), 10));
     espera(QStringLiteral("frmLdg"), [linha](QWidget *w) {
         auto *ldg = static_cast<frmLdg *>(w);
@@ -412,9 +422,8 @@ void TstDia::umDia()
     });
     m_frente->cmdLdg->click();
     QTRY_VERIFY(m_passos.isEmpty());
-    QTRY_COMPARE(m_frente->soma().size(), 4);
-    le(agua(2222, QDate(2027, 1, 20), 11));
-    m_pasta->messages->inputs << QStringLiteral("5");
+    QTRY_COMPARE(m_frente->soma().size(), 5);
+    m_pasta->messages->inputs << QStringLiteral("4");
     menu("mnuRemove");
     QCOMPARE(m_frente->soma().size(), 4);
     espera(QStringLiteral("frmAvulso"), [](QWidget *w) {
@@ -455,7 +464,14 @@ void TstDia::umDia()
         auto *s = static_cast<frmSangria *>(w);
         s->Command1[3]->click();
         s->txtdescricao->setPlainText(QStringLiteral("Empenho 123/2026 - papelaria"));
-        s->txtvalor->setText(QStringLiteral("250,00"));
+        s->cmdIncluirItens->click();
+        for (const auto &[especie, numero, valor] :
+             {std::tuple{"CHEQUE", "004455", "200,00"}, {"DINHEIRO", "", "50,00"}}) {
+            s->cmbEspecie->setCurrentIndex(s->cmbEspecie->findText(QString::fromLatin1(especie)));
+            s->txtnumero->setText(QString::fromLatin1(numero));
+            s->mskValorItem->setText(QString::fromLatin1(valor));
+            s->cmdSave->click();
+        }
         s->Command2->click();
         s->Command3->click();
     });
@@ -502,6 +518,30 @@ void TstDia::umDia()
     menu("mnuConftemp");
     m_eventos << QStringLiteral("contagem temporária: ") + contagem.join(QStringLiteral(" / "));
 
+    // One item corrected (a water bill read short) and one reversed.
+    m_pasta->messages->inputs << QStringLiteral("1234");
+    espera(QStringLiteral("frmCorrigeGuia"), [this](QWidget *w) {
+        auto *c = static_cast<frmCorrigeGuia *>(w);
+        const auto escolhe = [c](const QString &ordem) {
+            const auto achados = c->ListView1->findItems(ordem, Qt::MatchExactly, 0);
+            if (!achados.isEmpty())
+                c->ListView1->setCurrentItem(achados.first());
+            c->Command1[1]->click();
+        };
+        escolhe(QStringLiteral("0003"));
+        c->cmbOrgao->setCurrentIndex(c->cmbOrgao->findText(QStringLiteral("AGUA E ESGOTO")));
+        c->mskvalor->setText(QStringLiteral("54,50"));
+        c->txtmotivo->setPlainText(QStringLiteral("Valor lido a menor; conta de água"));
+        c->Command2->click();
+        escolhe(QStringLiteral("0007"));
+        c->txtmotivo->setPlainText(QStringLiteral("Pagamento em duplicidade"));
+        m_pasta->messages->answers << Vb::vbYes;
+        c->Command1[3]->click();
+        m_eventos << QStringLiteral("correção: ") + linhasDe(c->ListView1).join(QStringLiteral(" / "));
+        c->Command3->click();
+    });
+    menu("mnuAlt_item");
+
     menu("mnuAlterna");
     foto(QStringLiteral("2_recebidos"));
     m_eventos << QStringLiteral("recebidos: ") + linhasDe(m_frente->lstLancado).join(QStringLiteral(" / "));
@@ -512,6 +552,27 @@ void TstDia::umDia()
     QVERIFY(m_frente->diaFechado());
     QCOMPARE(m_frente->txtValorCodBarra->text(), QStringLiteral("CAIXA ENCERRADO"));
     foto(QStringLiteral("3_encerrado"));
+
+    // The closing count and its integration file.
+    espera(QStringLiteral("frmLancamentos"), [this](QWidget *w) {
+        auto *l = static_cast<frmLancamentos *>(w);
+        l->integracao().pausaPorRegistroMs = 0;
+        for (const auto &[especie, numero, valor] :
+             {std::tuple{"DINHEIRO", "", "900,00"}, {"CHEQUE", "000123", "320,10"}, {"MOEDAS", "", "33,90"}}) {
+            l->Combo1->setCurrentIndex(l->Combo1->findText(QString::fromLatin1(especie)));
+            l->txtnumero->setText(QString::fromLatin1(numero));
+            l->mskvalor->setText(QString::fromLatin1(valor));
+            l->Command5->click();
+        }
+        m_eventos << QStringLiteral("contagem: ") + linhasDe(l->List1).join(QStringLiteral(" / ")) + QStringLiteral(" = ")
+                         + QStringList{l->txttotal->text(), l->txtarrecadacao->text(), l->txtsangria->text(),
+                                       l->txtsuprimento->text(), l->txtsaldo->text(), l->lblStatus->text()}
+                               .join(QLatin1Char('|'));
+        m_pasta->messages->answers << Vb::vbYes;
+        l->Command1->click();
+        l->Command2->click();
+    });
+    menu("mnuConferir");
 
     // The ISS documents to the FEBRABAN return file.
     espera(QStringLiteral("frmExportar"), [this](QWidget *w) {
@@ -525,23 +586,59 @@ void TstDia::umDia()
     });
     menu("mnuExpCebi");
 
-    // Re-opening.
+    // Both logs, as the teller reads them.
+    for (const char *log : {"mnuestornos", "mnurecebimentos"}) {
+        espera(QStringLiteral("frmExbi_texto"), [this](QWidget *w) {
+            auto *x = static_cast<frmExbi_texto *>(w);
+            const QString noArquivo = TextFile::decode(TestSupport::readFile(x->arquivo()));
+            m_eventos << QStringLiteral("log %1: %2 linhas, %3").arg(QFileInfo(x->arquivo()).fileName())
+                             .arg(x->Rich1->toPlainText().count(QLatin1Char('\n')))
+                             .arg(x->Rich1->toPlainText() == QString(noArquivo).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                      ? QStringLiteral("igual ao arquivo")
+                                      : QStringLiteral("DIFERENTE DO ARQUIVO"));
+            x->cmdSair->click();
+        });
+        menu(log);
+    }
+
+    // Re-opening, and one more document on the re-opened day.
     menu("mnuReabrir");
     QVERIFY(!m_frente->diaFechado());
+    le(agua(6100, QDate(2027, 1, 4), 12));
+    digita(QStringLiteral("100"));
+    tecla(Qt::Key_Minus);
+    grava(1);
+    QCOMPARE(m_frente->soma().size(), 0);
+
+    // Leaving closes the printer port and the connection; the next start
+    // resumes the open day, where the reversed document may come again.
+    menu("mnuSair");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!m_frente);
+    QVERIFY(!Conexao::aberta());
+    QCOMPARE(m_impressora->functions().last(), QStringLiteral("FechaPorta"));
+    entra();
+    QCOMPARE(m_frente->IdMovimento, 1);
+    QCOMPARE(m_frente->lstLancado->topLevelItemCount(), 9);
+    le(Gerador::diverso(fator(QDate(2027, 1, 15)), 3500, QStringLiteral("001")));
+    digita(QStringLiteral("35"));
+    tecla(Qt::Key_Minus);
+    grava(1);
+    menu("mnuAlterna");
+    QCOMPARE(m_frente->lstLancado->topLevelItemCount(), 10);
+    QCOMPARE(m_frente->txttotal->text(), QStringLiteral("2.294,50"));
     QVERIFY(m_passos.isEmpty());
 }
 
 void TstDia::confere()
 {
     QVERIFY2(m_falhas.isEmpty(), qPrintable(m_falhas.join(QLatin1Char('\n'))));
+    QVERIFY(Conexao::abrir(AbreBD::arquivoBanco()));
     if (qEnvironmentVariableIsSet("DIA_EVENTOS")) qInfo().noquote() << m_eventos.join(QLatin1Char('\n'));
 
-    // Authentication numbers 1..n without gaps, money in whole cents.
-    const QStringList autenticas = consulta(QStringLiteral("SELECT AUTENTICA FROM Recebimentos ORDER BY IDRECEBE"));
-    QStringList esperadas;
-    for (int i = 1; i <= autenticas.size(); ++i)
-        esperadas << QString::number(i);
-    QCOMPARE(autenticas, esperadas);
+    // Authentication numbers 1..n without gaps but the reversed 7th, money in whole cents.
+    QCOMPARE(consulta(QStringLiteral("SELECT AUTENTICA FROM Recebimentos ORDER BY AUTENTICA")),
+             QStringList({"1", "2", "3", "4", "5", "6", "8", "9", "10", "11"}));
     QCOMPARE(consulta(QStringLiteral("SELECT COUNT(*) FROM Recebimentos WHERE VALOR % 100 <> 0")), QStringList{"0"});
 
     QStringList banco;
@@ -549,7 +646,7 @@ void TstDia::confere()
         banco << QStringLiteral("== ") + QString::fromLatin1(tabela);
         banco << consulta(QStringLiteral("SELECT * FROM ") + QString::fromLatin1(tabela));
     }
-    comparaGolden(TextFile::encode(banco.join(QLatin1Char('\n')) + QLatin1Char('\n')), QStringLiteral("banco.txt"));
+    comparaGolden((banco.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(), QStringLiteral("banco.txt"));
 
     comparaArquivo(arquivo(QStringLiteral("recebimentos/Receb_1_20261228.txt")), QStringLiteral("Receb_1_20261228.txt"));
     comparaArquivo(arquivo(QStringLiteral("soma.txt")), QStringLiteral("soma.txt"));
@@ -557,10 +654,12 @@ void TstDia::confere()
     comparaArquivo(arquivo(QStringLiteral("cofre.ini")), QStringLiteral("cofre.ini"));
     comparaArquivo(arquivo(QStringLiteral("exporta/FebCX1ISS_001_202612280915.RET")),
                    QStringLiteral("FebCX1ISS_001_202612280915.RET"));
+    comparaArquivo(arquivo(QStringLiteral("exporta/1_202612280915.INT")), QStringLiteral("1_202612280915.INT"));
     QCOMPARE(QDir(arquivo(QStringLiteral("exporta"))).entryList(QDir::Files),
-             QStringList{QStringLiteral("FebCX1ISS_001_202612280915.RET")});
+             QStringList({QStringLiteral("1_202612280915.INT"), QStringLiteral("FebCX1ISS_001_202612280915.RET")}));
+    comparaArquivo(arquivo(QStringLiteral("estorno/Estorno_1_2026.txt")), QStringLiteral("Estorno_1_2026.txt"));
 
-    comparaGolden(TextFile::encode(legivel(TestSupport::readFile(m_porta))), m_modelo + QStringLiteral("/porta_lpt1.txt"));
+    comparaGolden(legivel(TestSupport::readFile(m_porta)).toUtf8(), m_modelo + QStringLiteral("/porta_lpt1.txt"));
     QStringList chamadas;
     for (const RecordingPrinter::Call &c : m_impressora->calls) {
         QStringList numeros;
@@ -569,10 +668,9 @@ void TstDia::confere()
         chamadas << c.function + QLatin1Char('(') + numeros.join(QLatin1Char(',')) + QStringLiteral(") ") + c.text
                         + legivel(c.bytes);
     }
-    comparaGolden(TextFile::encode(chamadas.join(QLatin1Char('\n')) + QLatin1Char('\n')),
+    comparaGolden((chamadas.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(),
                   m_modelo + QStringLiteral("/impressora.txt"));
-    comparaGolden(TextFile::encode(m_eventos.join(QLatin1Char('\n')) + QLatin1Char('\n')),
-                  m_modelo + QStringLiteral("/caixas_e_janelas.txt"));
+    comparaGolden((m_eventos.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(), QStringLiteral("caixas_e_janelas.txt"));
 }
 
 QTEST_MAIN(TstDia)
