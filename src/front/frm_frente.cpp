@@ -522,6 +522,10 @@ void frmFrente::Habilita_menus(const QString &status)
     QPalette p = txtValorCodBarra->palette();
     p.setColor(QPalette::Base, fechado ? palette().color(QPalette::Disabled, QPalette::Text)
                                        : palette().color(QPalette::Active, QPalette::Base));
+    // The disabled box would draw "CAIXA ENCERRADO" in the grey of its own
+    // background: the marker is written in the window colour instead.
+    p.setColor(QPalette::Disabled, QPalette::Text, fechado ? palette().color(QPalette::Active, QPalette::Base)
+                                                           : palette().color(QPalette::Disabled, QPalette::Text));
     txtValorCodBarra->setPalette(p);
     txtValorCodBarra->setText(fechado ? QStringLiteral("CAIXA ENCERRADO") : QString());
     for (const QString &n : travadosQuandoFechado())

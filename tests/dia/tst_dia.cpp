@@ -551,6 +551,8 @@ void TstDia::umDia()
     menu("mnuEncerrar");
     QVERIFY(m_frente->diaFechado());
     QCOMPARE(m_frente->txtValorCodBarra->text(), QStringLiteral("CAIXA ENCERRADO"));
+    const QPalette cores = m_frente->txtValorCodBarra->palette();
+    QVERIFY(cores.color(QPalette::Disabled, QPalette::Text) != cores.color(QPalette::Disabled, QPalette::Base));
     foto(QStringLiteral("3_encerrado"));
 
     // The closing count and its integration file.
@@ -634,7 +636,9 @@ void TstDia::confere()
 {
     QVERIFY2(m_falhas.isEmpty(), qPrintable(m_falhas.join(QLatin1Char('\n'))));
     QVERIFY(Conexao::abrir(AbreBD::arquivoBanco()));
-    if (qEnvironmentVariableIsSet("DIA_EVENTOS")) qInfo().noquote() << m_eventos.join(QLatin1Char('\n'));
+    // DIA_EVENTOS=1 shows the day's boxes and windows as they came.
+    if (qEnvironmentVariableIsSet("DIA_EVENTOS"))
+        qInfo().noquote() << m_eventos.join(QLatin1Char('\n'));
 
     // Authentication numbers 1..n without gaps but the reversed 7th, money in whole cents.
     QCOMPARE(consulta(QStringLiteral("SELECT AUTENTICA FROM Recebimentos ORDER BY AUTENTICA")),
