@@ -1,5 +1,6 @@
 #include "frm_data.h"
 #include "frm_frente.h"
+#include "frm_opcoes.h"
 
 #include "abre_bd.h"
 #include "aplicativos.h"
@@ -105,7 +106,6 @@ frmData::frmData(QWidget *parent) : QWidget(parent)
     cmdConfig = new QPushButton(QStringLiteral("Configurações"), this);
     cmdConfig->setObjectName(QStringLiteral("cmdConfig"));
     cmdConfig->setVisible(false); // the settings are reached from the main window
-    cmdConfig->setEnabled(false);
     cmdSair = new QPushButton(QStringLiteral("Sair"), this);
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
     SkinLabel = new QLabel(this);
@@ -224,7 +224,9 @@ void frmData::cmdConsultar_Click()
 
 void frmData::cmdConfig_Click()
 {
-    // The settings screen is opened from the main window's menu.
+    frmOpcoes *opcoes = frmOpcoes::instancia();
+    opcoes->show();
+    opcoes->raise();
 }
 
 void frmData::cmdSair_Click()

@@ -508,11 +508,17 @@ bool frmFrente::abreNovoMovimento(const QDate &d, const QString &titulo)
     autenticadora->setSEQ_MOV(QStringLiteral("%1").arg(NumMovimento, 3, 10, QLatin1Char('0')));
     autenticadora->setGUICHE(gGuiche);
     const bool blocoCerto = autenticadora->AbreCaixaCompleto();
-    gLinhaImpressao = autenticadora->AbreFita();
+    imprimeFita(autenticadora->AbreFita(), blocoCerto);
+    return true;
+}
+
+void frmFrente::imprimeFita(const QString &fita, bool blocoCerto)
+{
+    // The tape goes out even when the builder refused it; the teller is told after.
+    gLinhaImpressao = fita;
     ProcAutenticarDoc(gLinhaImpressao);
     if (!blocoCerto)
         MsgBox(QStringLiteral("Erro na geração da linha de impressão!!!"), Vb::vbCritical, kErro);
-    return true;
 }
 
 void frmFrente::Habilita_menus(const QString &status)

@@ -156,6 +156,8 @@ private:
     void tmrDiaHora_Timer();
     void Timer4_Timer();
     void Form_Unload();
+    // Sends a tape to the printer; a builder's refusal is said after it.
+    void imprimeFita(const QString &fita, bool blocoCerto);
     void ligaSoma();
     void ligaMenus();
     // The administrator's password, asked each time; true when it is one.

@@ -67,10 +67,7 @@ void frmFrente::mnuEncerrar_Click()
         autenticadora->setVALOR_SAIDA(texto12(*saidas));
         autenticadora->setVALOR_TOTAL(texto12(total));
         const bool blocoCerto = autenticadora->EncerraCaixaCompleto();
-        gLinhaImpressao = autenticadora->EncerraFita();
-        ProcAutenticarDoc(gLinhaImpressao);
-        if (!blocoCerto)
-            MsgBox(QStringLiteral("Erro na geração da linha de impressão!!!"), Vb::vbCritical, kErro);
+        imprimeFita(autenticadora->EncerraFita(), blocoCerto);
     }
     if (gTeclaMais == 1) {
         QString erro;
@@ -129,10 +126,7 @@ void frmFrente::mnuReabrir_Click()
                   Vb::vbYesNo + Vb::vbExclamation, kAviso) == Vb::vbYes) {
         autenticadora->setSEQ_MOV(QStringLiteral("%1").arg(NumMovimento, 3, 10, QLatin1Char('0')));
         const bool blocoCerto = autenticadora->ReabreCaixa();
-        gLinhaImpressao = autenticadora->AbreFita();
-        ProcAutenticarDoc(gLinhaImpressao);
-        if (!blocoCerto)
-            MsgBox(QStringLiteral("Erro na geração da linha de impressão!!!"), Vb::vbCritical, kErro);
+        imprimeFita(autenticadora->AbreFita(), blocoCerto);
     }
     Habilita_menus(QStringLiteral("ABERTO"));
     MsgBox(QStringLiteral("Caixa Aberto!!!"), Vb::vbInformation, QStringLiteral("Gravar Registro"));

@@ -1,4 +1,5 @@
 #include "frm_data.h"
+#include "frm_opcoes.h"
 #include "tst_frente_ambiente.h"
 
 #include "ini_file.h"
@@ -85,7 +86,10 @@ private slots:
         QVERIFY(form->cmdConsultar->isEnabled());
         // The settings are reached from the main window.
         QVERIFY(!form->cmdConfig->isVisible());
-        QVERIFY(!form->cmdConfig->isEnabled());
+        // Hidden as designed, it still opens the settings when pressed.
+        form->cmdConfig->click();
+        QVERIFY(frmOpcoes::instancia()->isVisible());
+        frmOpcoes::instancia()->close();
     }
 
     void refusesAWrongOrInactivePassword_data()
