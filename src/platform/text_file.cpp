@@ -65,7 +65,9 @@ bool writeAll(const QString &path, const QByteArray &bytes, QString *error)
         setError(error, f.errorString());
         return false;
     }
-    if (f.write(bytes) != bytes.size()) {
+    // Bytes that fit in the buffer only reach the file at the flush, and a
+    // failed flush inside commit() would still rename a cut file into place.
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
         setError(error, f.errorString());
         f.cancelWriting();
         return false;
