@@ -113,8 +113,8 @@ int main(int argc, char **argv)
     Bench::publica(nome, QStringLiteral("lista do dia lida (referência)"), QStringLiteral("ms"), QString(), listaS);
     Bench::publica(nome, QStringLiteral("lista do dia lida (referência)"), QStringLiteral("MB"), QString(), listaMb);
     Bench::publica(nome, QStringLiteral("FEBRABAN: pico de memória"), QStringLiteral("MB"),
-                   QStringLiteral("<= a lista"), febMb);
+                   QStringLiteral("lista + o próprio arquivo"), febMb);
     Bench::publica(nome, QStringLiteral("integração: pico de memória"), QStringLiteral("MB"),
-                   QStringLiteral("<= a lista"), intMb);
+                   QStringLiteral("lista + o próprio arquivo"), intMb);
     return 0;
 }

@@ -21,16 +21,14 @@ done
 awk -F'|' '
   $1 == "TAMANHOS" { n = NF - 1; for (i = 2; i <= NF; i++) tam[i - 1] = $i; next }
   $1 == "RESULTADO" {
-    linha = sprintf("%-36s %-34s %-6s", substr($2, 1, 36), substr($3, 1, 34), $4)
-    for (i = 1; i <= n; i++) linha = linha sprintf(" %12s", $(5 + i))
+    linha = $2 "|" $3 "|" $4
+    for (i = 1; i <= n; i++) linha = linha "|" $(5 + i)
     razao = ($(6) + 0 != 0) ? sprintf("%.2f", $(5 + n) / $(6)) : "-"
-    linha = linha sprintf(" %9s  %s", razao, $5)
-    rows[++r] = linha
+    rows[++r] = linha "|" razao "|" $5
   }
   END {
-    cab = sprintf("%-36s %-34s %-6s", "Benchmark", "Medida", "Unid.")
-    for (i = 1; i <= n; i++) cab = cab sprintf(" %12s", tam[i])
-    cab = cab sprintf(" %9s  %s", "maior/men", "Alvo")
-    print cab
+    cab = "Benchmark|Medida|Unid."
+    for (i = 1; i <= n; i++) cab = cab "|" tam[i]
+    print cab "|maior/menor|Alvo"
     for (i = 1; i <= r; i++) print rows[i]
-  }' "$saida"
+  }' "$saida" | column -t -s '|' -o '  '
