@@ -114,7 +114,9 @@ bool Grava_config(const QList<ValorIni> &valores)
         QFile atual(arquivo);
         if (!atual.open(QIODevice::ReadOnly))
             return falha(atual.errorString());
-        if (copia.write(atual.readAll()) < 0)
+        const QByteArray bytes = atual.readAll();
+        // A copy cut short by a full disk must not become the new file.
+        if (copia.write(bytes) != bytes.size() || !copia.flush())
             return falha(copia.errorString());
     }
     copia.close();

@@ -11,26 +11,30 @@ QString ArquivoRegistros::textoExistente(const QString &caminho)
         .arg(QDir::toNativeSeparators(caminho));
 }
 
+void ArquivoRegistros::acrescenta(const QString &registro)
+{
+    ++m_quantidade;
+    const QByteArray linha = TextFile::encode(registro);
+    // A character outside the code page may take two positions in the text.
+    if (linha.size() != m_comprimento && m_erro.isEmpty())
+        m_erro = QStringLiteral("O registro %1 tem %2 bytes, o arquivo pede %3.")
+                     .arg(m_quantidade).arg(linha.size()).arg(m_comprimento);
+    m_bytes += linha;
+    m_bytes += "\r\n";
+}
+
 bool ArquivoRegistros::grava(const QString &caminho, SeExistir seExistir, QString *erro) const
 {
     if (seExistir == SeExistir::Recusa && QFileInfo::exists(caminho)) {
         *erro = textoExistente(caminho);
         return false;
     }
-    QByteArray bytes;
-    for (int i = 0; i < m_registros.size(); ++i) {
-        const QByteArray linha = TextFile::encode(m_registros.at(i));
-        // A character outside the code page may take two positions in the text.
-        if (linha.size() != m_comprimento) {
-            *erro = QStringLiteral("O registro %1 tem %2 bytes, o arquivo pede %3.")
-                        .arg(i + 1).arg(linha.size()).arg(m_comprimento);
-            return false;
-        }
-        bytes += linha;
-        bytes += "\r\n";
+    if (!m_erro.isEmpty()) {
+        *erro = m_erro;
+        return false;
     }
     QString motivo;
-    if (!TextFile::writeAll(caminho, bytes, &motivo)) {
+    if (!TextFile::writeAll(caminho, m_bytes, &motivo)) {
         *erro = QStringLiteral("Não foi possível gravar o arquivo %1: %2")
                     .arg(QDir::toNativeSeparators(caminho), motivo);
         return false;

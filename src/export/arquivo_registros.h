@@ -1,10 +1,13 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 // The records of one fixed-width file, kept until every one was built and
 // then written whole: Windows-1252, one record per line ended by CR LF,
 // under a temporary name renamed at the end. A failure leaves no file.
+// Records are kept as the file's bytes, so a day's file costs its own size
+// in memory and no more.
 class ArquivoRegistros {
 public:
     enum class SeExistir {
@@ -14,9 +17,8 @@ public:
 
     explicit ArquivoRegistros(int comprimento) : m_comprimento(comprimento) {}
 
-    void acrescenta(const QString &registro) { m_registros.append(registro); }
-    int quantidade() const { return int(m_registros.size()); }
-    const QStringList &registros() const { return m_registros; }
+    void acrescenta(const QString &registro);
+    int quantidade() const { return m_quantidade; }
 
     // False, with the reason in erro, when the file was not written.
     bool grava(const QString &caminho, SeExistir seExistir, QString *erro) const;
@@ -26,5 +28,8 @@ public:
 
 private:
     int m_comprimento;
-    QStringList m_registros;
+    int m_quantidade = 0;
+    QByteArray m_bytes;
+    QString m_erro; // the first record that did not fit
+
 };

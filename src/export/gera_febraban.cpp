@@ -42,16 +42,20 @@ bool GeraFebraban::Gera_febraban_pendentes(const PedidoFebraban &pedido)
     Escrita::EmAndamento guarda(m_emAndamento);
     if (!guarda.livre() || pedido.linhasPendentes == 0 || !preparaNome(pedido))
         return false;
-    const RecordsetPtr rs = consultaRecebimentos(pedido.idMovimento, pedido.idTipo, 0);
-    if (!rs) {
-        Aplicativos::Trata_erro(QStringLiteral("Função Gera_febraban_pendentes"));
-        return false;
-    }
     QList<ItemExportacao> itens;
-    for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-        itens.append({rs->Fields(QStringLiteral("AUTENTICA")).toString(),
-                      rs->Fields(QStringLiteral("CODBARRA")).toString(),
-                      Currency::fromRaw(rs->Fields(QStringLiteral("VALOR")).toLongLong())});
+    {
+        // The rows are let go once copied: the day is held once, not twice.
+        const RecordsetPtr rs = consultaRecebimentos(pedido.idMovimento, pedido.idTipo, 0);
+        if (!rs) {
+            Aplicativos::Trata_erro(QStringLiteral("Função Gera_febraban_pendentes"));
+            return false;
+        }
+        itens.reserve(rs->RecordCount());
+        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
+            itens.append({rs->Fields(QStringLiteral("AUTENTICA")).toString(),
+                          rs->Fields(QStringLiteral("CODBARRA")).toString(),
+                          Currency::fromRaw(rs->Fields(QStringLiteral("VALOR")).toLongLong())});
+    }
     return escreve(pedido, itens, true);
 }
 

@@ -1,6 +1,7 @@
 #include "progresso.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QProgressBar>
@@ -32,7 +33,13 @@ namespace Escrita {
 void pausa(int milissegundos)
 {
     if (milissegundos <= 0) {
-        QCoreApplication::processEvents();
+        // Without a pause the window still answers, a few dozen times a
+        // second rather than after every one of a day's records.
+        static QElapsedTimer ultima;
+        if (!ultima.isValid() || ultima.elapsed() >= 20) {
+            QCoreApplication::processEvents();
+            ultima.start();
+        }
         return;
     }
     QEventLoop laco;

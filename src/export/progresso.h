@@ -16,8 +16,8 @@ struct Progresso {
 
 namespace Escrita {
 
-// Lets the window answer its events for the given time (just once for 0):
-// the writers' pause after each record.
+// Lets the window answer its events for the given time: the writers' pause
+// after each record. With 0 the events are answered at most every 20 ms.
 void pausa(int milissegundos);
 
 // Hourglass pointer over the application while it lives.

@@ -18,6 +18,30 @@ int g_transactionDepth = 0;
 // An inner rollback dooms the outermost transaction.
 bool g_doomed = false;
 
+// What the failures a teller can meet mean, ahead of the engine's own text.
+QString explicacao(int codigo)
+{
+    switch (codigo & 0xFF) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return QStringLiteral("O banco de dados está em uso por outro programa.");
+    case 8: // SQLITE_READONLY
+        return QStringLiteral("O banco de dados está somente leitura.");
+    case 10: // SQLITE_IOERR
+        return QStringLiteral("Erro de leitura ou gravação no disco.");
+    case 11: // SQLITE_CORRUPT
+        return QStringLiteral("O banco de dados está danificado.");
+    case 13: // SQLITE_FULL
+        return QStringLiteral("O disco está cheio.");
+    case 14: // SQLITE_CANTOPEN
+        return QStringLiteral("Não foi possível abrir o arquivo do banco de dados.");
+    case 26: // SQLITE_NOTADB
+        return QStringLiteral("O arquivo não é um banco de dados.");
+    default:
+        return QString();
+    }
+}
+
 CaixaError fromSql(const QSqlError &e)
 {
     bool ok = false;
@@ -27,6 +51,8 @@ CaixaError fromSql(const QSqlError &e)
     QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
     if (!e.driverText().isEmpty() && !e.databaseText().isEmpty() && e.driverText() != e.databaseText())
         text = e.databaseText();
+    if (const QString pt = explicacao(n); !pt.isEmpty())
+        text = pt + QStringLiteral(" (") + text + QLatin1Char(')');
     return CaixaError(n, text, QStringLiteral("SQLite"));
 }
 

@@ -78,11 +78,14 @@ void Trata_erro(const QString &place)
     const int number = e.Number;
     const QString description = e.Description;
     const QString source = e.Source;
-    MsgBox(textoCaixaErro(number, description, source, place), Vb::vbExclamation);
     // The report is the last step of many traps: a log that cannot be written
-    // must not raise again.
-    TextFile::appendLines(Platform::programFile(QStringLiteral("Log.ini")),
-                          linhasLogErro(number, description, source, place, Relogio::agora()));
+    // must not raise again, but the box says the entry is missing.
+    QString motivo;
+    QString texto = textoCaixaErro(number, description, source, place);
+    if (!TextFile::appendLines(Platform::programFile(QStringLiteral("Log.ini")),
+                               linhasLogErro(number, description, source, place, Relogio::agora()), &motivo))
+        texto += QStringLiteral("\r\n\r\nO erro não pôde ser registrado em Log.ini: ") + motivo;
+    MsgBox(texto, Vb::vbExclamation);
     e.Clear();
 }
 

@@ -4,6 +4,7 @@
 #include "avisos_janelas.h"
 #include "frm_frente.h"
 #include "frm_ldg.h"
+#include "grava_recebimento.h"
 #include "leitor_codigo_barras.h"
 
 #include "aplicativos.h"
@@ -236,12 +237,7 @@ bool frmFrente::calculaTroco()
 
 std::optional<int> frmFrente::proximaAutenticacao()
 {
-    const RecordsetPtr rs = clsDataAccess::selectQuiet(
-        QStringLiteral("SELECT MAX(AUTENTICA) as MaxAUT FROM Recebimentos WHERE IDMOVIMENTO = ?"), {IdMovimento});
-    if (!rs || rs->RecordCount() != 1)
-        return std::nullopt;
-    const QVariant maior = rs->Fields(0);
-    return maior.isNull() ? 1 : maior.toInt() + 1;
+    return GravaRecebimento::proximaAutenticacao(IdMovimento);
 }
 
 bool frmFrente::Grava_item_recebido()
@@ -270,26 +266,7 @@ bool frmFrente::Grava_item_recebido()
         return false;
     }
 
-    bool gravado = false;
-    try {
-        Transacao t;
-        // The number printed on the document is the one stored, or nothing is.
-        if (t.ativa() && proximaAutenticacao() == numero) {
-            recebimentos->IDMOVIMENTO = IdMovimento;
-            recebimentos->TIPO = linha.idTipo;
-            recebimentos->VALOR = linha.valor;
-            recebimentos->CodBarra = linha.codBarra;
-            recebimentos->vencimento = linha.vencimento;
-            recebimentos->PARCELA = linha.parcela;
-            recebimentos->OBS = linha.obs;
-            recebimentos->AUTENTICA = *numero;
-            recebimentos->INTEGRA = 0;
-            recebimentos->EXPORT = 0;
-            gravado = recebimentos->SQLInsert() && t.commit();
-        }
-    } catch (const CaixaError &e) {
-        Aplicativos::Trata_erro(e, QStringLiteral("Função Grava_item_recebido"));
-    }
+    const bool gravado = GravaRecebimento::grava(*recebimentos, linha, IdMovimento, *numero);
     if (!gravado) {
         MsgBox(QStringLiteral("Erro de Gravação!!!"), Vb::vbCritical, QStringLiteral("Erro"));
         limpaEntrada();

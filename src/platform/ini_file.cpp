@@ -3,6 +3,8 @@
 
 #include <QFile>
 #include <QStringList>
+#include <QStringView>
+#include <optional>
 
 namespace IniFile {
 namespace {
@@ -30,24 +32,27 @@ Lines load(const QString &file)
     return out;
 }
 
-// The section name of a "[name]" line, or a null string for any other line.
-QString sectionOf(const QString &line)
+// Lines are looked at through views: a value of many megabytes is not copied
+// for every key read.
+
+// The section name of a "[name]" line; nothing for any other line.
+std::optional<QStringView> sectionOf(QStringView line)
 {
-    const QString t = line.trimmed();
-    if (!t.startsWith(QLatin1Char('[')))
-        return {};
-    const qsizetype close = t.indexOf(QLatin1Char(']'));
+    const QStringView t = line.trimmed();
+    if (!t.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = t.indexOf(u']');
     if (close < 0)
-        return {};
+        return std::nullopt;
     return t.mid(1, close - 1).trimmed();
 }
 
-bool keyOf(const QString &line, QString *key, QString *value)
+bool keyOf(QStringView line, QStringView *key, QStringView *value)
 {
-    const QString t = line.trimmed();
-    if (t.isEmpty() || t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('[')))
+    const QStringView t = line.trimmed();
+    if (t.isEmpty() || t.startsWith(u';') || t.startsWith(u'['))
         return false;
-    const qsizetype eq = t.indexOf(QLatin1Char('='));
+    const qsizetype eq = t.indexOf(u'=');
     if (eq < 0)
         return false;
     *key = t.left(eq).trimmed();
@@ -56,15 +61,14 @@ bool keyOf(const QString &line, QString *key, QString *value)
     return true;
 }
 
-bool same(const QString &a, const QString &b)
+bool same(QStringView a, const QString &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QString unquote(const QString &v)
+QStringView unquote(QStringView v)
 {
-    if (v.size() >= 2 && ((v.startsWith(QLatin1Char('"')) && v.endsWith(QLatin1Char('"')))
-                          || (v.startsWith(QLatin1Char('\'')) && v.endsWith(QLatin1Char('\'')))))
+    if (v.size() >= 2 && ((v.startsWith(u'"') && v.endsWith(u'"')) || (v.startsWith(u'\'') && v.endsWith(u'\''))))
         return v.mid(1, v.size() - 2);
     return v;
 }
@@ -73,21 +77,37 @@ QString unquote(const QString &v)
 
 QString read(const QString &file, const QString &section, const QString &key)
 {
-    const Lines f = load(file);
+    // Line by line, decoding only what is compared and the value found: a
+    // file of huge values reads as fast as a small one.
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString(QLatin1String(""));
+    const auto texto = [](QByteArrayView b) { return TextFile::decode(b.toByteArray()); };
     bool inSection = false;
-    for (const QString &line : f.lines) {
-        const QString sec = sectionOf(line);
-        if (!sec.isNull()) {
-            if (inSection)
-                break; // only the first section of that name counts
-            inSection = same(sec, section);
+    while (!f.atEnd()) {
+        const QByteArray raw = f.readLine();
+        const QByteArrayView t = QByteArrayView(raw).trimmed();
+        if (t.startsWith('[')) {
+            const qsizetype close = t.indexOf(']');
+            if (close >= 0) {
+                if (inSection)
+                    break; // only the first section of that name counts
+                inSection = same(texto(t.sliced(1, close - 1)).trimmed(), section);
+            }
             continue;
         }
-        if (!inSection)
+        if (!inSection || t.isEmpty() || t.startsWith(';'))
             continue;
-        QString k, v;
-        if (keyOf(line, &k, &v) && same(k, key))
-            return unquote(v).left(MaxValueLength);
+        const qsizetype eq = t.indexOf('=');
+        if (eq < 0 || !same(texto(t.first(eq)).trimmed(), key))
+            continue;
+        const QByteArrayView v = t.sliced(eq + 1);
+        if (v.size() <= 4 * MaxValueLength)
+            return unquote(QStringView(texto(v)).trimmed()).left(MaxValueLength).toString();
+        QByteArrayView longo = v.trimmed();
+        if ((longo.startsWith('"') && longo.endsWith('"')) || (longo.startsWith('\'') && longo.endsWith('\'')))
+            longo = longo.sliced(1, longo.size() - 2);
+        return texto(longo.first(qMin<qsizetype>(longo.size(), MaxValueLength)));
     }
     return QString(QLatin1String(""));
 }
@@ -102,11 +122,10 @@ bool write(const QString &file, const QString &section, const QString &key,
     bool inSection = false;
     bool done = false;
     for (qsizetype i = 0; i < f.lines.size() && !done; ++i) {
-        const QString sec = sectionOf(f.lines.at(i));
-        if (!sec.isNull()) {
+        if (const auto sec = sectionOf(f.lines.at(i))) {
             if (inSection)
                 break; // end of the first matching section
-            inSection = same(sec, section);
+            inSection = same(*sec, section);
             if (inSection) {
                 sectionLine = i;
                 lastInSection = i;
@@ -115,11 +134,12 @@ bool write(const QString &file, const QString &section, const QString &key,
         }
         if (!inSection)
             continue;
-        QString k;
+        QStringView k;
         if (keyOf(f.lines.at(i), &k, nullptr)) {
             lastInSection = i;
             if (same(k, key)) {
-                f.lines[i] = k + QLatin1Char('=') + value; // the key keeps its spelling
+                QString linha = k.toString() + QLatin1Char('=') + value; // the key keeps its spelling
+                f.lines[i] = std::move(linha);
                 done = true;
             }
         } else if (!f.lines.at(i).trimmed().isEmpty()) {

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 namespace TextFile {
 
@@ -13,7 +14,8 @@ QByteArray encode(const QString &text)
     out.reserve(text.size());
     // ASCII needs no converter; anything else goes through the codec one
     // code point at a time so that an unmappable one turns into '?'.
-    QStringEncoder enc("windows-1252");
+    // The converter is only made for a text that needs it.
+    std::optional<QStringEncoder> conversor;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.unicode() < 0x80) {
@@ -25,6 +27,9 @@ QByteArray encode(const QString &text)
             len = 2;
         const QString piece = text.mid(i, len);
         i += len - 1;
+        if (!conversor)
+            conversor.emplace("windows-1252");
+        QStringEncoder &enc = *conversor;
         QByteArray b = enc.encode(piece);
         if (enc.hasError() || b.size() != 1 || uchar(b.at(0)) == 0x1A || b.at(0) == '?') {
             enc.resetState();
@@ -65,7 +70,9 @@ bool writeAll(const QString &path, const QByteArray &bytes, QString *error)
         setError(error, f.errorString());
         return false;
     }
-    if (f.write(bytes) != bytes.size()) {
+    // Bytes that fit in the buffer only reach the file at the flush, and a
+    // failed flush inside commit() would still rename a cut file into place.
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
         setError(error, f.errorString());
         f.cancelWriting();
         return false;
