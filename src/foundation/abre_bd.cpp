@@ -48,12 +48,19 @@ bool Main(const std::function<QWidget *()> &formInicial)
     try {
         if (!instancia()) {
             auto lock = std::make_unique<SingleInstance>(Platform::programFolder());
-            if (!lock->acquire()) {
+            if (lock->acquire()) {
+                instancia() = std::move(lock);
+            } else if (lock->cannotLock()) {
+                // Not another copy running: a folder the program may not write to.
+                MsgBox(QStringLiteral("Não foi possível criar arquivos na pasta do programa:\r\n")
+                           + Platform::programFolder()
+                           + QStringLiteral("\r\nVerifique as permissões da pasta."),
+                       Vb::vbExclamation, QStringLiteral("Aviso"));
+            } else {
                 for (QWidget *w : QApplication::topLevelWidgets())
                     w->close();
                 return false;
             }
-            instancia() = std::move(lock);
         }
         gDataAccess = std::make_unique<clsDataAccess>();
         if (!Abre_conexao())

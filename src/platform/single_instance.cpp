@@ -23,3 +23,8 @@ bool SingleInstance::acquire()
         return m_lock->tryLock(0);
     return false;
 }
+
+bool SingleInstance::cannotLock() const
+{
+    return m_lock->error() == QLockFile::PermissionError || m_lock->error() == QLockFile::UnknownError;
+}

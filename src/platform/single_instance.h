@@ -10,8 +10,12 @@ class SingleInstance {
 public:
     explicit SingleInstance(const QString &folder);
     ~SingleInstance();
-    // True when this process now holds the lock; false when another one runs.
+    // True when this process now holds the lock; false when another one runs
+    // or the lock could not be made (see cannotLock).
     bool acquire();
+    // After a refused acquire: true when the lock file could not be created
+    // at all (a folder without write permission), not held by another program.
+    bool cannotLock() const;
 
 private:
     std::unique_ptr<QLockFile> m_lock;

@@ -50,6 +50,22 @@ private slots:
         AbreBD::liberaInstancia();
     }
 
+    void folderWithoutWriteAccessIsTold()
+    {
+        TestSupport::ProgramFolder folder({false, false, false, false, {}});
+        // Nobody, root included, may create files here.
+        qputenv("CAIXA_DIR", "/proc/self");
+        QPointer<QWidget> shown;
+        QVERIFY(AbreBD::Main([&] { return shown = form(); }));
+        QVERIFY(!folder.messages->boxes.isEmpty());
+        QVERIFY(folder.messages->boxes.first().text.startsWith(
+            QStringLiteral("Não foi possível criar arquivos na pasta do programa:")));
+        QCOMPARE(folder.messages->boxes.last().text, QStringLiteral("Erro ao conectar banco de dados!!!"));
+        QVERIFY(shown && shown->isVisible());
+        delete shown;
+        AbreBD::liberaInstancia();
+    }
+
     void secondInstanceEndsSilently()
     {
         TestSupport::ProgramFolder folder({true, true, true, false, {}});
