@@ -11,16 +11,20 @@ QString ArquivoRegistros::textoExistente(const QString &caminho)
         .arg(QDir::toNativeSeparators(caminho));
 }
 
-void ArquivoRegistros::acrescenta(const QString &registro)
+void ArquivoRegistros::reserva(int registros)
+{
+    m_bytes.reserve(m_bytes.size() + qsizetype(registros) * (m_comprimento + 2));
+}
+
+void ArquivoRegistros::acrescenta(QStringView registro)
 {
     ++m_quantidade;
-    const QByteArray linha = TextFile::encode(registro);
+    const qsizetype bytes = TextFile::appendEncoded(m_bytes, registro);
     // A character outside the code page may take two positions in the text.
-    if (linha.size() != m_comprimento && m_erro.isEmpty())
+    if (bytes != m_comprimento && m_erro.isEmpty())
         m_erro = QStringLiteral("O registro %1 tem %2 bytes, o arquivo pede %3.")
-                     .arg(m_quantidade).arg(linha.size()).arg(m_comprimento);
-    m_bytes += linha;
-    m_bytes += "\r\n";
+                     .arg(m_quantidade).arg(bytes).arg(m_comprimento);
+    m_bytes.append("\r\n", 2);
 }
 
 bool ArquivoRegistros::grava(const QString &caminho, SeExistir seExistir, QString *erro) const

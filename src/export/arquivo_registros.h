@@ -17,7 +17,9 @@ public:
 
     explicit ArquivoRegistros(int comprimento) : m_comprimento(comprimento) {}
 
-    void acrescenta(const QString &registro);
+    // Room for that many more records, so a day's file grows once.
+    void reserva(int registros);
+    void acrescenta(QStringView registro);
     int quantidade() const { return m_quantidade; }
 
     // False, with the reason in erro, when the file was not written.

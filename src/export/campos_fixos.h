@@ -24,6 +24,27 @@ QString textoOuBrancos(const QVariant &v, int largura);
 // The first characters of a longer text, or the text filled with spaces.
 QString ajustado(const QString &texto, int largura);
 
+// A run of one character inside a record being built.
+struct Repete {
+    char16_t caractere;
+    int vezes;
+};
+
+inline void junta(QString &registro, QStringView parte) { registro.append(parte); }
+inline void junta(QString &registro, Repete r) { registro.resize(registro.size() + r.vezes, QChar(r.caractere)); }
+
+// Builds the record from its parts in the text's own buffer (a day's file
+// builds thousands of records, one after another, in the same one) and
+// answers whether it came out the expected length.
+template <typename... Partes>
+bool monta(QString &registro, int comprimento, const Partes &...partes)
+{
+    registro.resize(0);
+    registro.reserve(comprimento);
+    (junta(registro, partes), ...);
+    return registro.size() == comprimento;
+}
+
 } // namespace CamposFixos
 
 // Collects the fields that do not have their record's width, naming the
@@ -32,6 +53,15 @@ class ConferenciaCampos {
 public:
     // Answers the text unchanged.
     QString confere(const QString &item, const QString &campo, const QString &texto, int largura);
+    // The same, with the item's name made only for a field that does not fit
+    // (a day's file checks hundreds of thousands of fields).
+    template <typename NomeItem>
+    QString confereCom(const NomeItem &nomeItem, const QString &campo, const QString &texto, int largura)
+    {
+        if (texto.size() != largura)
+            anotaLargura(nomeItem(), campo, texto, largura);
+        return texto;
+    }
     void anota(const QString &problema);
     bool vazia() const { return m_problemas.isEmpty(); }
     const QStringList &problemas() const { return m_problemas; }
@@ -40,6 +70,8 @@ public:
     void limpa() { m_problemas.clear(); }
 
 private:
+    void anotaLargura(const QString &item, const QString &campo, const QString &texto, int largura);
+
     QStringList m_problemas;
 };
 

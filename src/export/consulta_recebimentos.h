@@ -1,6 +1,8 @@
 #pragma once
+#include "item_exportacao.h"
 #include "recordset.h"
 
+#include <QList>
 #include <QString>
 
 // The movement's received items of one document type with one export flag
@@ -9,3 +11,6 @@
 // left pending (Aplicativos::Err) for the caller's report.
 RecordsetPtr consultaRecebimentos(int idMovimento, int idTipo, int flagExport);
 
+// The same items added to itens as the return files need them, without a
+// copy of the rows in between. False when the query failed (error pending).
+bool leItensRecebimentos(int idMovimento, int idTipo, int flagExport, QList<ItemExportacao> *itens);

@@ -43,18 +43,10 @@ bool GeraFebraban::Gera_febraban_pendentes(const PedidoFebraban &pedido)
     if (!guarda.livre() || pedido.linhasPendentes == 0 || !preparaNome(pedido))
         return false;
     QList<ItemExportacao> itens;
-    {
-        // The rows are let go once copied: the day is held once, not twice.
-        const RecordsetPtr rs = consultaRecebimentos(pedido.idMovimento, pedido.idTipo, 0);
-        if (!rs) {
-            Aplicativos::Trata_erro(QStringLiteral("Função Gera_febraban_pendentes"));
-            return false;
-        }
-        itens.reserve(rs->RecordCount());
-        for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext())
-            itens.append({rs->Fields(QStringLiteral("AUTENTICA")).toString(),
-                          rs->Fields(QStringLiteral("CODBARRA")).toString(),
-                          Currency::fromRaw(rs->Fields(QStringLiteral("VALOR")).toLongLong())});
+    itens.reserve(pedido.linhasPendentes);
+    if (!leItensRecebimentos(pedido.idMovimento, pedido.idTipo, 0, &itens)) {
+        Aplicativos::Trata_erro(QStringLiteral("Função Gera_febraban_pendentes"));
+        return false;
     }
     return escreve(pedido, itens, true);
 }
@@ -70,6 +62,7 @@ bool GeraFebraban::Gera_febraban_lista(const PedidoFebraban &pedido, const QList
 bool GeraFebraban::escreve(const PedidoFebraban &pedido, const QList<ItemExportacao> &itens, bool avisaArquivo)
 {
     ArquivoRegistros arquivo(clsGeraFebraban::Comprimento);
+    arquivo.reserva(int(itens.size()) + 2);
     ConferenciaCampos campos;
     bool falhou = false;
     {
@@ -95,11 +88,11 @@ bool GeraFebraban::escreve(const PedidoFebraban &pedido, const QList<ItemExporta
         Currency total;
         for (const ItemExportacao &item : itens) {
             barra.avanca(escritos + 1);
-            const QString nome = QStringLiteral("Autenticação %1").arg(item.autentica);
+            const auto nome = [&item] { return QStringLiteral("Autenticação %1").arg(item.autentica); };
             m_gerador.DATA_PAGTO(dataPagto);
-            m_gerador.COD_BARRA(campos.confere(nome, QStringLiteral("COD_BARRA"), item.codBarra, 44));
+            m_gerador.COD_BARRA(campos.confereCom(nome, QStringLiteral("COD_BARRA"), item.codBarra, 44));
             m_gerador.VALOR_RECEBIDO(
-                campos.confere(nome, QStringLiteral("VALOR_RECEBIDO"), valor(item.valor, 12), 12));
+                campos.confereCom(nome, QStringLiteral("VALOR_RECEBIDO"), valor(item.valor, 12), 12));
             m_gerador.SEQ_REG(codigo(escritos + 1, 8));
             if (!m_gerador.Cria_content()) {
                 aviso(QStringLiteral("Erro ao gerar content"), campos);

@@ -2,17 +2,33 @@
 #include "aplicativos.h"
 #include "arquivo_registros.h"
 #include "clock.h"
+#include "error_report.h"
 #include "globals.h"
 #include "msg_box.h"
 
+#include <QSqlQuery>
+
 using namespace CamposFixos;
+
+namespace {
+
+// One received item of the day as its record needs it.
+struct Recebido {
+    QVariant autentica;
+    qint64 valor = 0;
+    QString codBarra;
+    QVariant exportado;
+    qint64 idCod = 0;
+};
+
+} // namespace
 
 struct GeraIntegracao::Execucao {
     explicit Execucao(const DadosIntegracao &d) : dados(d) {}
     const DadosIntegracao &dados;
     QString guiche;
     QString data;
-    RecordsetPtr itens;
+    QList<Recebido> itens;
     ArquivoRegistros arquivo{clsGeraIntegra::Comprimento};
     ConferenciaCampos campos;
     QString falha;        // kind of the last record that failed
@@ -43,19 +59,30 @@ bool GeraIntegracao::Gera_integracao(const DadosIntegracao &dados)
                 + QStringLiteral("_") + Relogio::agora().toString(QStringLiteral("yyyyMMddHHmm"))
                 + QStringLiteral(".INT");
 
-    e.itens = AbreBD::gDataAccess->SQLSelect_ReadOnly(
+    // The day is read whole before the first record, as it stood when the
+    // run began (the window answers its events during the pauses), but
+    // straight into what the records need.
+    const bool lido = clsDataAccess::percorreQuiet(
         QStringLiteral("SELECT Recebimentos.IDRECEBE, Recebimentos.AUTENTICA, Recebimentos.VALOR, "
                        "Recebimentos.CODBARRA, Recebimentos.EXPORT, CodBarra.IDCOD FROM Recebimentos, CodBarra "
                        "WHERE Recebimentos.TIPO = CodBarra.IDCOD and Recebimentos.IDMOVIMENTO = ? "
                        "ORDER BY Recebimentos.IDRECEBE"),
-        {dados.idMovimento});
-    if (!e.itens || e.itens->RecordCount() == 0)
+        {dados.idMovimento}, [&e](const QSqlQuery &linha) {
+            e.itens.append({linha.value(1), linha.value(2).toLongLong(), linha.value(3).toString(), linha.value(4),
+                            linha.value(5).toLongLong()});
+        });
+    if (!lido) {
+        Aplicativos::Trata_erro(QStringLiteral("Função sqlSelect_ReadyOnly em clsDataAccess"));
         return false;
+    }
+    if (e.itens.isEmpty())
+        return false;
+    e.arquivo.reserva(int(e.itens.size()) + 2);
 
     bool completo = false;
     {
         Escrita::CursorEspera cursor;
-        Escrita::ProgressoAtivo barra(progresso, e.itens->RecordCount());
+        Escrita::ProgressoAtivo barra(progresso, int(e.itens.size()));
         e.progresso = &barra;
         cabecalho(e);
         completo = recebimentos(e) && saidas(e);
@@ -90,27 +117,32 @@ void GeraIntegracao::cabecalho(Execucao &e)
 
 bool GeraIntegracao::recebimentos(Execucao &e)
 {
-    Recordset &rs = *e.itens;
+    // The fields every received item shares, made once.
+    const QString reg = QStringLiteral("R");
+    const QString zeros9 = zeros(9);
+    const QString zeros10 = zeros(10);
+    const QString brancos10 = brancos(10);
+    const QString brancos84 = brancos(84);
     int lidos = 0;
-    for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) {
-        const Currency quantia = Currency::fromRaw(rs.Fields(QStringLiteral("VALOR")).toLongLong());
-        const QString item = QStringLiteral("Autenticação %1").arg(rs.Fields(QStringLiteral("AUTENTICA")).toString());
-        auto confere = [&](const char *campo, const QString &texto, int largura) {
-            return e.campos.confere(item, QString::fromLatin1(campo), texto, largura);
+    for (const Recebido &r : std::as_const(e.itens)) {
+        const Currency quantia = Currency::fromRaw(r.valor);
+        const auto item = [&r] { return QStringLiteral("Autenticação %1").arg(r.autentica.toString()); };
+        auto confere = [&](const QString &campo, const QString &texto, int largura) {
+            return e.campos.confereCom(item, campo, texto, largura);
         };
-        m_gerador.REG(QStringLiteral("R"));
+        m_gerador.REG(reg);
         m_gerador.DATA_CREDITO(e.data);
-        m_gerador.AUTENTICA(confere("AUTENTICA", codigo(rs.Fields(QStringLiteral("AUTENTICA")).toLongLong(), 5), 5));
-        m_gerador.TIPO(confere("TIPO", codigo(rs.Fields(QStringLiteral("IDCOD")).toLongLong(), 4), 4));
-        m_gerador.ENTRADA(confere("ENTRADA (valor)", valor(quantia, 9), 9));
-        m_gerador.SAIDA(zeros(9));
-        m_gerador.GUICHE(confere("GUICHE", e.guiche, 1));
-        m_gerador.DIFERENCA(zeros(9));
-        m_gerador.BARRA(confere("BARRA (código de barras)", rs.Fields(QStringLiteral("CODBARRA")).toString(), 44));
-        m_gerador.ESPECIE(brancos(10));
-        m_gerador.IDENTIFICA(zeros(10));
-        m_gerador.EXPORT(confere("EXPORT", rs.Fields(QStringLiteral("EXPORT")).toString(), 1));
-        m_gerador.MSG(brancos(84));
+        m_gerador.AUTENTICA(confere(QStringLiteral("AUTENTICA"), codigo(r.autentica.toLongLong(), 5), 5));
+        m_gerador.TIPO(confere(QStringLiteral("TIPO"), codigo(r.idCod, 4), 4));
+        m_gerador.ENTRADA(confere(QStringLiteral("ENTRADA (valor)"), valor(quantia, 9), 9));
+        m_gerador.SAIDA(zeros9);
+        m_gerador.GUICHE(confere(QStringLiteral("GUICHE"), e.guiche, 1));
+        m_gerador.DIFERENCA(zeros9);
+        m_gerador.BARRA(confere(QStringLiteral("BARRA (código de barras)"), r.codBarra, 44));
+        m_gerador.ESPECIE(brancos10);
+        m_gerador.IDENTIFICA(zeros10);
+        m_gerador.EXPORT(confere(QStringLiteral("EXPORT"), r.exportado.toString(), 1));
+        m_gerador.MSG(brancos84);
         if (m_gerador.Cria_content()) {
             e.arquivo.acrescenta(m_gerador.CONTENT());
             ++e.quantidade;

@@ -230,6 +230,23 @@ RecordsetPtr clsDataAccess::selectQuiet(const QString &sql, const SqlParams &par
     return std::make_shared<Recordset>(std::move(names), std::move(rows));
 }
 
+bool clsDataAccess::percorreQuiet(const QString &sql, const SqlParams &params,
+                                  const std::function<void(const QSqlQuery &)> &cadaLinha)
+{
+    CaixaError err(0, {}, {});
+    QSqlQuery q(Conexao::banco());
+    if (run(q, sql, params, &err)) {
+        while (q.next())
+            cadaLinha(q);
+        if (!q.lastError().isValid())
+            return true;
+    }
+    if (err.number == 0 && err.description.isEmpty())
+        err = fromSql(q.lastError());
+    Aplicativos::Err().set(err);
+    return false;
+}
+
 RecordsetPtr clsDataAccess::SQLSelect_ReadOnly(const QString &sql, const SqlParams &params)
 {
     RecordsetPtr rs = selectQuiet(sql, params);

@@ -4,9 +4,11 @@
 #include <QString>
 #include <QVariantList>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 class QSqlDatabase;
+class QSqlQuery;
 class QSqlError;
 
 // A query's rows as a field-by-row array: array[field][row].
@@ -43,6 +45,11 @@ public:
     // Like SQLSelect_ReadOnly, without showing anything: the error is left in
     // Aplicativos::Err for the caller to handle.
     static RecordsetPtr selectQuiet(const QString &sql, const SqlParams &params = {});
+    // Hands each row to cadaLinha as it is read (values by their position in
+    // the select list) instead of copying all of them first. False on error,
+    // left in Aplicativos::Err like selectQuiet.
+    static bool percorreQuiet(const QString &sql, const SqlParams &params,
+                              const std::function<void(const QSqlQuery &linha)> &cadaLinha);
 };
 
 // Several writes that stand or fall together. Statements run through

@@ -11,21 +11,40 @@ namespace TextFile {
 QByteArray encode(const QString &text)
 {
     QByteArray out;
-    out.reserve(text.size());
-    // ASCII needs no converter; anything else goes through the codec one
-    // code point at a time so that an unmappable one turns into '?'.
-    // The converter is only made for a text that needs it.
+    appendEncoded(out, text);
+    return out;
+}
+
+qsizetype appendEncoded(QByteArray &out, QStringView text)
+{
+    const qsizetype inicio = out.size();
+    const char16_t *c = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    // ASCII, the usual text, is copied as it is.
+    out.resize(inicio + n);
+    char *d = out.data() + inicio;
+    while (i < n && c[i] < 0x80) {
+        d[i] = char(c[i]);
+        ++i;
+    }
+    if (i == n)
+        return n;
+    out.truncate(inicio + i);
+    // Anything else goes through the codec one code point at a time so that
+    // an unmappable one turns into '?'. The converter is only made for a
+    // text that needs it.
     std::optional<QStringEncoder> conversor;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.unicode() < 0x80) {
-            out.append(char(c.unicode()));
+    for (; i < n; ++i) {
+        if (c[i] < 0x80) {
+            out.append(char(c[i]));
             continue;
         }
+        const QChar q(c[i]);
         qsizetype len = 1;
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        if (q.isHighSurrogate() && i + 1 < n && QChar(c[i + 1]).isLowSurrogate())
             len = 2;
-        const QString piece = text.mid(i, len);
+        const QStringView piece = text.mid(i, len);
         i += len - 1;
         if (!conversor)
             conversor.emplace("windows-1252");
@@ -38,7 +57,7 @@ QByteArray encode(const QString &text)
             out.append(b);
         }
     }
-    return out;
+    return out.size() - inicio;
 }
 
 QString decode(const QByteArray &bytes)

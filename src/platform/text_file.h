@@ -10,6 +10,8 @@ namespace TextFile {
 
 // Windows-1252 bytes of the text; a character with no Windows-1252 form becomes '?'.
 QByteArray encode(const QString &text);
+// The same bytes added at the end of out; answers how many were added.
+qsizetype appendEncoded(QByteArray &out, QStringView text);
 QString decode(const QByteArray &bytes);
 
 // Joins the lines with CR LF, each line ended by CR LF.
