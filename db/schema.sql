@@ -38,6 +38,8 @@ CREATE INDEX Recebimentos_IDMOVIMENTO ON Recebimentos (IDMOVIMENTO, AUTENTICA);
 -- No two recorded items of a movement share an authentication number.
 CREATE UNIQUE INDEX Recebimentos_AUTENTICA ON Recebimentos (IDMOVIMENTO, AUTENTICA) WHERE AUTENTICA > 0;
 CREATE INDEX Recebimentos_TIPO ON Recebimentos (TIPO);
+-- A movement's items in the order they were received, without a sort.
+CREATE INDEX Recebimentos_MOVIMENTO ON Recebimentos (IDMOVIMENTO);
 -- The export screen's lists: one movement's items of one type and flag.
 CREATE INDEX Recebimentos_MOVIMENTO_TIPO ON Recebimentos (IDMOVIMENTO, TIPO, EXPORT);
 
