@@ -1,4 +1,5 @@
 #include "frm_cadastro.h"
+#include "formulario.h"
 #include "comum.h"
 
 #include "aplicativos.h"
@@ -18,6 +19,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using Formulario::botao;
+
 namespace {
 
 const QString kAviso = QStringLiteral("Aviso");
@@ -25,13 +28,6 @@ const QString kAviso = QStringLiteral("Aviso");
 void informeUmItem()
 {
     MsgBox(QStringLiteral("Informe um item !!!"), Vb::vbCritical, kAviso);
-}
-
-QPushButton *botao(const QString &texto, const char *nome, QWidget *pai)
-{
-    auto *b = new QPushButton(texto, pai);
-    b->setObjectName(QString::fromLatin1(nome));
-    return b;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "frm_feriados.h"
+#include "formulario.h"
 #include "comum.h"
 
 #include "clock.h"
@@ -12,17 +13,12 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+using Formulario::botao;
+
 namespace {
 
 const QString kAviso = QStringLiteral("Aviso");
 const QString kFormatoData = QStringLiteral("dd/MM/yyyy");
-
-QPushButton *botao(const QString &texto, const char *nome, QWidget *pai)
-{
-    auto *b = new QPushButton(texto, pai);
-    b->setObjectName(QString::fromLatin1(nome));
-    return b;
-}
 
 } // namespace
 

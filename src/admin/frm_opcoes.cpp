@@ -1,4 +1,5 @@
 #include "frm_opcoes.h"
+#include "formulario.h"
 #include "comum.h"
 #include "seletores.h"
 
@@ -18,14 +19,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
+using Formulario::nomeado;
 
-template <class W>
-W *nomeado(W *w, const char *nome)
-{
-    w->setObjectName(QString::fromLatin1(nome));
-    return w;
-}
+namespace {
 
 QLineEdit *caixa(QWidget *pai, const char *nome, int maximo = 0)
 {

@@ -6,6 +6,7 @@
 #include "correcao_item.h"
 #include "error_report.h"
 #include "estado_movimento.h"
+#include "formulario.h"
 #include "frente_publica.h"
 #include "globals.h"
 #include "msg_box.h"
@@ -31,6 +32,8 @@
 
 using namespace AbreBD;
 
+using Formulario::nomeado;
+
 namespace {
 
 const QString kAviso = QStringLiteral("Aviso");
@@ -52,20 +55,6 @@ const QString kTipos = QStringLiteral("Select IDCOD, DESCRICAO FROM CodBarra WHE
 
 // The list's columns.
 enum Coluna { ORDEM, AUT, TIPO, VALOR, CODBARRA };
-
-template <class W>
-W *nomeado(W *w, const char *nome)
-{
-    w->setObjectName(QString::fromLatin1(nome));
-    return w;
-}
-
-QPushButton *botao(const QString &texto, const char *nome, QWidget *pai)
-{
-    auto *b = nomeado(new QPushButton(texto, pai), nome);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLineEdit *caixa(const char *nome, QWidget *pai, bool obrigatoria)
 {
@@ -107,23 +96,12 @@ frmCorrigeGuia::frmCorrigeGuia(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Correção de Lançamentos"));
     setModal(true);
 
-    SSTab = nomeado(new QTabWidget(this), "SSTab");
-    auto *consulta = new QWidget(SSTab);
-    auto *cadastro = new QWidget(SSTab);
-    montaConsulta(consulta);
-    montaCadastro(cadastro);
-    SSTab->addTab(consulta, QStringLiteral("Consulta"));
-    SSTab->addTab(cadastro, QStringLiteral("Cadastro"));
-
-    Command3 = botao(QStringLiteral("Sair"), "Command3", this);
+    const Formulario::JanelaAbas abas = Formulario::montaJanelaAbas(this, 760, 520);
+    SSTab = abas.SSTab;
+    Command3 = abas.Command3;
+    montaConsulta(abas.consulta);
+    montaCadastro(abas.cadastro);
     connect(Command3, &QPushButton::clicked, this, &frmCorrigeGuia::Command3_Click);
-    auto *rodape = new QHBoxLayout;
-    rodape->addStretch();
-    rodape->addWidget(Command3);
-    auto *tudo = new QVBoxLayout(this);
-    tudo->addWidget(SSTab, 1);
-    tudo->addLayout(rodape);
-    resize(760, 520);
 
     Lista_itens_dia(ListView1);
     SSTab->setTabEnabled(1, false);
@@ -141,7 +119,7 @@ int frmCorrigeGuia::abre(QWidget *parent)
 void frmCorrigeGuia::montaConsulta(QWidget *aba)
 {
     txtpesquisa = caixa("txtpesquisa", aba, false);
-    cmdProcura = botao(QStringLiteral("Procurar"), "cmdProcura", aba);
+    cmdProcura = Formulario::botao(QStringLiteral("Procurar"), "cmdProcura", aba, false);
     ListView1 = nomeado(new QTreeWidget(aba), "ListView1");
     ListView1->setHeaderLabels({QStringLiteral("ORDEM"), QStringLiteral("AUT."), QStringLiteral("TIPO"),
                                 QStringLiteral("VALOR"), QStringLiteral("COD. BARRA")});
@@ -150,7 +128,7 @@ void frmCorrigeGuia::montaConsulta(QWidget *aba)
     ListView1->setAllColumnsShowFocus(true);
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setColumnWidth(TIPO, 180);
-    Command1[1] = botao(QStringLiteral("Selecione um item e clique aqui para Alterar ou Excluir "), "Command1_1", aba);
+    Command1[1] = Formulario::botao(QStringLiteral("Selecione um item e clique aqui para Alterar ou Excluir "), "Command1_1", aba, false);
 
     auto *pesquisa = new QHBoxLayout;
     pesquisa->addWidget(new QLabel(QStringLiteral("Pesquisar por Autenticação:"), aba));
@@ -192,9 +170,9 @@ void frmCorrigeGuia::montaCadastro(QWidget *aba)
     txtvalorantigo = caixa("txtvalorantigo", aba, false);
     txttipoantigo->hide();
     txtvalorantigo->hide();
-    Command2 = botao(QStringLiteral("Gravar"), "Command2", aba);
-    Command1[3] = botao(QStringLiteral("Excluir"), "Command1_3", aba);
-    Command1[0] = botao(QStringLiteral("Cancel"), "Command1_0", aba);
+    Command2 = Formulario::botao(QStringLiteral("Gravar"), "Command2", aba, false);
+    Command1[3] = Formulario::botao(QStringLiteral("Excluir"), "Command1_3", aba, false);
+    Command1[0] = Formulario::botao(QStringLiteral("Cancel"), "Command1_0", aba, false);
 
     auto *campos = new QGridLayout;
     campos->addWidget(new QLabel(QStringLiteral("Ordem"), aba), 0, 0);

@@ -4,6 +4,7 @@
 #include "campos_valor.h"
 #include "clock.h"
 #include "estado_movimento.h"
+#include "formulario.h"
 #include "frente_publica.h"
 #include "globals.h"
 #include "msg_box.h"
@@ -28,6 +29,8 @@
 
 using namespace AbreBD;
 
+using Formulario::nomeado;
+
 namespace {
 
 const QString kAviso = QStringLiteral("Aviso");
@@ -43,20 +46,6 @@ constexpr int kLimiteDescricao = 181;
 QString quatroDigitos(int n)
 {
     return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
-}
-
-template <class W>
-W *nomeado(W *w, const char *nome)
-{
-    w->setObjectName(QString::fromLatin1(nome));
-    return w;
-}
-
-QPushButton *botao(const QString &texto, const char *nome, QWidget *pai)
-{
-    auto *b = nomeado(new QPushButton(texto, pai), nome);
-    b->setAutoDefault(false);
-    return b;
 }
 
 // Boxes that Verifica_campos must leave alone say so.
@@ -89,23 +78,12 @@ frmSangria::frmSangria(QWidget *parent) : QDialog(parent), m_sangria(std::make_u
     setWindowTitle(legenda(Caixa::modoLancamento()));
     setModal(true);
 
-    SSTab = nomeado(new QTabWidget(this), "SSTab");
-    auto *consulta = new QWidget(SSTab);
-    auto *cadastro = new QWidget(SSTab);
-    montaConsulta(consulta);
-    montaCadastro(cadastro);
-    SSTab->addTab(consulta, QStringLiteral("Consulta"));
-    SSTab->addTab(cadastro, QStringLiteral("Cadastro"));
-
-    Command3 = botao(QStringLiteral("Sair"), "Command3", this);
+    const Formulario::JanelaAbas abas = Formulario::montaJanelaAbas(this, 760, 560);
+    SSTab = abas.SSTab;
+    Command3 = abas.Command3;
+    montaConsulta(abas.consulta);
+    montaCadastro(abas.cadastro);
     connect(Command3, &QPushButton::clicked, this, &frmSangria::Command3_Click);
-    auto *rodape = new QHBoxLayout;
-    rodape->addStretch();
-    rodape->addWidget(Command3);
-    auto *tudo = new QVBoxLayout(this);
-    tudo->addWidget(SSTab, 1);
-    tudo->addLayout(rodape);
-    resize(760, 560);
 
     // Opening: the mode's entries, on "Consulta".
     Lista_Sangria(ListView1, 0);
@@ -125,9 +103,9 @@ void frmSangria::montaConsulta(QWidget *aba)
     txtpesquisa = nomeado(new QLineEdit(aba), "txtpesquisa");
     opcional(txtpesquisa);
     Caixa::maiusculas(txtpesquisa);
-    cmdProcura = botao(QStringLiteral("Procurar"), "cmdProcura", aba);
-    Command1[1] = botao(QStringLiteral("Alterar ou Consultar"), "Command1_1", aba);
-    Command1[3] = botao(QStringLiteral("Incluir"), "Command1_3", aba);
+    cmdProcura = Formulario::botao(QStringLiteral("Procurar"), "cmdProcura", aba, false);
+    Command1[1] = Formulario::botao(QStringLiteral("Alterar ou Consultar"), "Command1_1", aba, false);
+    Command1[3] = Formulario::botao(QStringLiteral("Incluir"), "Command1_3", aba, false);
 
     mnuopcoes = nomeado(new QMenu(this), "mnuopcoes");
     mnuexcluir = mnuopcoes->addAction(QStringLiteral("Excluir item"));
@@ -178,9 +156,9 @@ void frmSangria::montaCadastro(QWidget *aba)
     txtdescricao->setProperty("Tag", QStringLiteral("1"));
     txtdescricao->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Caixa::maiusculas(txtdescricao, kLimiteDescricao);
-    cmdIncluirItens = botao(QStringLiteral("Somar Valores"), "cmdIncluirItens", aba);
-    Command2 = botao(QStringLiteral("Gravar e Concluir"), "Command2", aba);
-    Command1[0] = botao(QStringLiteral("Cancel"), "Command1_0", aba);
+    cmdIncluirItens = Formulario::botao(QStringLiteral("Somar Valores"), "cmdIncluirItens", aba, false);
+    Command2 = Formulario::botao(QStringLiteral("Gravar e Concluir"), "Command2", aba, false);
+    Command1[0] = Formulario::botao(QStringLiteral("Cancel"), "Command1_0", aba, false);
 
     auto *campos = new QGridLayout;
     campos->addWidget(new QLabel(QStringLiteral("Ordem"), aba), 0, 0);
@@ -222,9 +200,9 @@ QGroupBox *frmSangria::montaItens(QWidget *aba)
     mskValorItem = nomeado(new QLineEdit(Frame), "mskValorItem");
     mskValorItem->setAlignment(Qt::AlignRight);
     opcional(mskValorItem);
-    cmdSave = botao(QStringLiteral("Somar"), "cmdSave", Frame);
-    cmdDel = botao(QStringLiteral("Excluir"), "cmdDel", Frame);
-    cmdAdd = botao(QStringLiteral("Limpar"), "cmdAdd", Frame);
+    cmdSave = Formulario::botao(QStringLiteral("Somar"), "cmdSave", Frame, false);
+    cmdDel = Formulario::botao(QStringLiteral("Excluir"), "cmdDel", Frame, false);
+    cmdAdd = Formulario::botao(QStringLiteral("Limpar"), "cmdAdd", Frame, false);
     lstitens = lista({QStringLiteral("ID"), QStringLiteral("ESPECIE"), QStringLiteral("NUMERO"), QStringLiteral("VALOR")},
                      "lstitens", Frame);
     for (QWidget *w : {static_cast<QWidget *>(cmbEspecie), static_cast<QWidget *>(txtnumero),

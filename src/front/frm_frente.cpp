@@ -1,4 +1,5 @@
 #include "frm_frente.h"
+#include "formulario.h"
 #include "arquivo_recebimentos.h"
 #include "avisos_janelas.h"
 #include "leitor_codigo_barras.h"
@@ -39,6 +40,8 @@
 #include <QTreeWidget>
 
 using namespace AbreBD;
+
+using Formulario::nomeado;
 
 namespace {
 
@@ -151,13 +154,6 @@ const QStringList &liberadosQuandoFechado()
 {
     static const QStringList l = {"mnuReabrir", "mnureverter", "mnuConferir"};
     return l;
-}
-
-template <class W>
-W *nomeado(W *w, const char *name)
-{
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
 }
 
 QLabel *rotulo(QWidget *parent, const QString &text, const QRect &geom, const char *name = nullptr)
