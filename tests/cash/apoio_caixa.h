@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include "data_access.h"
+#include "test_support.h"
 
 namespace ApoioCaixa {
 
@@ -47,22 +48,9 @@ public:
     void Lista_Movimento_dia() override {}
 };
 
-inline QSqlQuery executa(const QString &sql, const QVariantList &params = {})
-{
-    QSqlQuery q(Conexao::banco());
-    q.prepare(sql);
-    for (const QVariant &p : params)
-        q.addBindValue(p);
-    if (!q.exec())
-        qWarning("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    return q;
-}
+using TestSupport::executa;
 
-inline QVariant valor(const QString &sql, const QVariantList &params = {})
-{
-    QSqlQuery q = executa(sql, params);
-    return q.next() ? q.value(0) : QVariant();
-}
+using TestSupport::valor;
 
 // Every row of the query, fields joined by "|".
 inline QStringList linhas(const QString &sql, const QVariantList &params = {})

@@ -1,6 +1,7 @@
 #pragma once
 // Direct reads and writes of the test database, past the classes under test.
 #include "data_access.h"
+#include "test_support.h"
 #include "error_report.h"
 
 #include <QSqlError>
@@ -10,23 +11,9 @@
 
 namespace BancoTeste {
 
-inline QSqlQuery executa(const QString &sql, const QVariantList &params = {})
-{
-    QSqlQuery q(Conexao::banco());
-    q.prepare(sql);
-    for (const QVariant &p : params)
-        q.addBindValue(p);
-    if (!q.exec())
-        qWarning("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    return q;
-}
+using TestSupport::executa;
 
-// The first field of the first row; invalid when there is no row.
-inline QVariant valor(const QString &sql, const QVariantList &params = {})
-{
-    QSqlQuery q = executa(sql, params);
-    return q.next() ? q.value(0) : QVariant();
-}
+using TestSupport::valor;
 
 inline int conta(const QString &tabela)
 {

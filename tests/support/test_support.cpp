@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include "abre_bd.h"
+#include "data_access.h"
 #include "clock.h"
 #include "globals.h"
 #include "text_file.h"
@@ -64,6 +65,23 @@ bool matchesGolden(const QByteArray &actual, const QString &relative, QString *w
                    .arg(QString::fromLatin1(actual.mid(qMax<qsizetype>(0, i - 40), 80).toPercentEncoding(" =-:/,.()$")));
     }
     return false;
+}
+
+QSqlQuery executa(const QString &sql, const QVariantList &params)
+{
+    QSqlQuery q(Conexao::banco());
+    q.prepare(sql);
+    for (const QVariant &p : params)
+        q.addBindValue(p);
+    if (!q.exec())
+        qWarning("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    return q;
+}
+
+QVariant valor(const QString &sql, const QVariantList &params)
+{
+    QSqlQuery q = executa(sql, params);
+    return q.next() ? q.value(0) : QVariant();
 }
 
 static bool runScript(QSqlDatabase &db, const QString &file)

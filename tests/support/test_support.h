@@ -2,6 +2,8 @@
 #include "msg_box.h"
 
 #include <QDateTime>
+#include <QSqlQuery>
+#include <QVariant>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,6 +19,12 @@ QString goldenPath(const QString &relative);
 QByteArray readFile(const QString &path);
 // Compares bytes with a golden file; with CAIXA_UPDATE_GOLDEN=1 set, writes it instead.
 bool matchesGolden(const QByteArray &actual, const QString &relative, QString *why = nullptr);
+
+// A statement on the test database, past the code under test (a failure is
+// printed as a warning).
+QSqlQuery executa(const QString &sql, const QVariantList &params = {});
+// The first field of the first row; invalid when there is no row.
+QVariant valor(const QString &sql, const QVariantList &params = {});
 
 // Creates a database at the path from db/schema.sql (and db/demo.sql).
 bool createDatabase(const QString &path, bool demo);
