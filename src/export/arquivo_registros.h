@@ -2,12 +2,15 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class QTemporaryFile;
 
 // The records of one fixed-width file, kept until every one was built and
 // then written whole: Windows-1252, one record per line ended by CR LF,
 // under a temporary name renamed at the end. A failure leaves no file.
-// Records are kept as the file's bytes, so a day's file costs its own size
-// in memory and no more.
+// Records wait as the file's bytes in a small buffer that spills into a
+// temporary file, so a day's file takes a bounded amount of memory.
 class ArquivoRegistros {
 public:
     enum class SeExistir {
@@ -15,7 +18,10 @@ public:
         Recusa,    // an existing file is left alone and nothing is written
     };
 
-    explicit ArquivoRegistros(int comprimento) : m_comprimento(comprimento) {}
+    explicit ArquivoRegistros(int comprimento);
+    ~ArquivoRegistros();
+    ArquivoRegistros(const ArquivoRegistros &) = delete;
+    ArquivoRegistros &operator=(const ArquivoRegistros &) = delete;
 
     // Room for that many more records, so a day's file grows once.
     void reserva(int registros);
@@ -28,8 +34,14 @@ public:
     // The reason given when a file of that name is already there.
     static QString textoExistente(const QString &caminho);
 
+    // Bytes kept in memory before they go to the temporary file.
+    static inline qsizetype limiteMemoria = 1 << 20;
+
 private:
+    void despeja();
+
     int m_comprimento;
+    std::unique_ptr<QTemporaryFile> m_espera; // what already left the buffer
     int m_quantidade = 0;
     QByteArray m_bytes;
     QString m_erro; // the first record that did not fit

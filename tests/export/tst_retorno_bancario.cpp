@@ -1,6 +1,7 @@
 #include "clock.h"
 #include "dia_exportacao.h"
 #include "gera_cnab.h"
+#include "arquivo_registros.h"
 #include "gera_febraban.h"
 #include "globals.h"
 #include "test_support.h"
@@ -18,6 +19,7 @@ private slots:
     void cleanup();
     void febrabanDosPendentes();
     void febrabanDaListaIgual();
+    void febrabanMaiorQueAMemoria();
     void febrabanNaoAcrescentaAArquivoExistente();
     void febrabanCodigoDe43Posicoes();
     void febrabanSemPendentesNoBanco();
@@ -116,6 +118,23 @@ void TstRetornoBancario::febrabanDosPendentes()
     // Writing changes no flag.
     const auto rs = clsDataAccess::selectQuiet(QStringLiteral("SELECT SUM(EXPORT) FROM Recebimentos"));
     QCOMPARE(rs->Fields(0).toInt(), 2);
+}
+
+// A file larger than the memory buffer goes through the temporary file and
+// comes out the same, byte for byte.
+void TstRetornoBancario::febrabanMaiorQueAMemoria()
+{
+    const qsizetype antes = ArquivoRegistros::limiteMemoria;
+    ArquivoRegistros::limiteMemoria = 160;
+    GeraFebraban g;
+    g.pausaPorRegistroMs = 0;
+    const bool gerou = g.Gera_febraban_pendentes(pedido(4, QStringLiteral("BLOQUETO BANCARIO"), 3));
+    ArquivoRegistros::limiteMemoria = antes;
+    QVERIFY(gerou);
+    QString why;
+    QVERIFY2(TestSupport::matchesGolden(TestSupport::readFile(g.arquivo()), QStringLiteral("export/golden/febraban.RET"),
+                                        &why),
+             qPrintable(why));
 }
 
 void TstRetornoBancario::febrabanDaListaIgual()
