@@ -159,10 +159,7 @@ void frmCorrigeGuia::montaCadastro(QWidget *aba)
     mskvalor = caixa("mskvalor", aba, true);
     mskvalor->setAlignment(Qt::AlignRight);
     Caixa::filtraNumero(mskvalor);
-    connect(mskvalor, &QLineEdit::editingFinished, this, [this] {
-        if (const auto v = Caixa::leValor(mskvalor->text()))
-            mskvalor->setText(v->format());
-    });
+    Formulario::formataValorAoSair(mskvalor, Caixa::leValor);
     txtmotivo = nomeado(new QPlainTextEdit(aba), "txtmotivo");
     txtmotivo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Caixa::maiusculas(txtmotivo, std::numeric_limits<int>::max());

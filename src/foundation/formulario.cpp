@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -14,6 +15,14 @@ QPushButton *botao(const QString &texto, const char *nome, QWidget *pai, bool en
     if (!enterClica)
         b->setAutoDefault(false);
     return b;
+}
+
+void formataValorAoSair(QLineEdit *caixa, std::optional<Currency> (*le)(const QString &))
+{
+    QObject::connect(caixa, &QLineEdit::editingFinished, caixa, [caixa, le] {
+        if (const auto v = le(caixa->text()))
+            caixa->setText(v->format());
+    });
 }
 
 JanelaAbas montaJanelaAbas(QDialog *janela, int largura, int altura)

@@ -1,7 +1,11 @@
 #pragma once
+#include "currency.h"
+
 #include <QString>
+#include <optional>
 
 class QDialog;
+class QLineEdit;
 class QPushButton;
 class QTabWidget;
 class QWidget;
@@ -19,6 +23,11 @@ W *nomeado(W *w, const char *nome)
 
 // A named button; with enterClica false, Enter in a box never presses it.
 QPushButton *botao(const QString &texto, const char *nome, QWidget *pai, bool enterClica = true);
+
+// When editing of the box ends, an amount `le` understands is shown again in
+// the "#,##0.00" form. Tied to the box alone, so it is safe while the window
+// that holds it is being destroyed.
+void formataValorAoSair(QLineEdit *caixa, std::optional<Currency> (*le)(const QString &));
 
 // The list-and-edit window: tab 0 "Consulta" and tab 1 "Cadastro" above a
 // "Sair" button (Command3), laid out on the dialog.

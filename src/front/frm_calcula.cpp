@@ -1,4 +1,5 @@
 #include "frm_calcula.h"
+#include "formulario.h"
 
 #include "aplicativos.h"
 #include "currency.h"
@@ -59,10 +60,7 @@ void frmCalcula::montaTela()
     mskvalor = new QLineEdit(this);
     mskvalor->setObjectName(QStringLiteral("mskvalor"));
     mskvalor->setAlignment(Qt::AlignRight);
-    connect(mskvalor, &QLineEdit::editingFinished, this, [this] {
-        if (const auto v = valorDigitado(mskvalor->text()))
-            mskvalor->setText(v->format());
-    });
+    Formulario::formataValorAoSair(mskvalor, valorDigitado);
 
     List1 = new QTreeWidget(this);
     List1->setObjectName(QStringLiteral("List1"));

@@ -1,4 +1,5 @@
 #include "frm_juros.h"
+#include "formulario.h"
 
 #include "aplicativos.h"
 #include "clock.h"
@@ -185,10 +186,7 @@ void frmJuros::montaTela()
     dtphoje = data("dtphoje");
     mskprestacao = caixa("mskprestacao");
     txtjuros = caixa("txtjuros");
-    connect(mskprestacao, &QLineEdit::editingFinished, this, [this] {
-        if (const auto v = valorDigitado(mskprestacao->text()))
-            mskprestacao->setText(v->format());
-    });
+    Formulario::formataValorAoSair(mskprestacao, valorDigitado);
 
     auto *entradas = new QGridLayout;
     const QList<QPair<QString, QWidget *>> campos = {
