@@ -39,4 +39,15 @@ bool recusaSeFechado(const QString &mensagem)
     return true;
 }
 
+bool recusaAlteracaoSeFechado()
+{
+    return recusaSeFechado(QStringLiteral(
+        "Você não pode efetuar nenhuma inclusão ou alteração de registro com o movimento fechado"));
+}
+
+bool recusaExclusaoSeFechado()
+{
+    return recusaSeFechado(QStringLiteral("Você não pode excluir!! O movimento desta data já foi fechado"));
+}
+
 } // namespace Caixa

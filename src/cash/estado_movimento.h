@@ -19,5 +19,8 @@ bool movimentoFechado(int id);
 // Shows the refusal (exclamation icon, "Aviso") and answers true when the
 // main window's movement is closed; answers false, showing nothing, otherwise.
 bool recusaSeFechado(const QString &mensagem);
+// The two refusals every cash window gives: a change, and a deletion.
+bool recusaAlteracaoSeFechado();
+bool recusaExclusaoSeFechado();
 
 } // namespace Caixa

@@ -40,9 +40,6 @@ const QString kAviso = QStringLiteral("Aviso");
 const QString kInformeItem = QStringLiteral("Informe um item !!!");
 const QString kObrigatorios = QStringLiteral("Todos os campos obrigatórios devem ser preenchidos!!");
 const QString kSemMotivo = QStringLiteral("Um motivo deve ser especificado!!");
-const QString kFechadoAlteracao = QStringLiteral(
-    "Você não pode efetuar nenhuma inclusão ou alteração de registro com o movimento fechado");
-const QString kFechadoExclusao = QStringLiteral("Você não pode excluir!! O movimento desta data já foi fechado");
 const QString kNaoExiste = QStringLiteral("Este item não existe mais neste movimento. A lista foi atualizada.");
 const QString kNaoImpresso = QStringLiteral("A nota da correção não foi impressa. Verifique a impressora autenticadora.");
 
@@ -305,7 +302,7 @@ int frmCorrigeGuia::tipoEscolhido() const
 
 void frmCorrigeGuia::Command2_Click()
 {
-    if (Caixa::recusaSeFechado(kFechadoAlteracao))
+    if (Caixa::recusaAlteracaoSeFechado())
         return;
     if (Aplicativos::Verifica_campos(this)) {
         MsgBox(kObrigatorios, Vb::vbExclamation, kAviso);
@@ -351,7 +348,7 @@ void frmCorrigeGuia::Command2_Click()
 
 void frmCorrigeGuia::exclui()
 {
-    if (Caixa::recusaSeFechado(kFechadoExclusao))
+    if (Caixa::recusaExclusaoSeFechado())
         return;
     if (semMotivo())
         return;

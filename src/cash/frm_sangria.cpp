@@ -37,9 +37,6 @@ const QString kAviso = QStringLiteral("Aviso");
 const QString kAutNum = QStringLiteral("Aut.Num.");
 const QString kObrigatorios = QStringLiteral("Todos os campos obrigatórios devem ser preenchidos!!");
 const QString kInformeItem = QStringLiteral("Informe um item !!!");
-const QString kFechadoAlteracao = QStringLiteral(
-    "Você não pode efetuar nenhuma inclusão ou alteração de registro com o movimento fechado");
-const QString kFechadoExclusao = QStringLiteral("Você não pode excluir!! O movimento desta data já foi fechado");
 const QString kNaoEncontrado = QStringLiteral("Este lançamento não existe mais. A lista foi atualizada.");
 constexpr int kLimiteDescricao = 181;
 
@@ -386,7 +383,7 @@ int frmSangria::idNaTela() const
 
 void frmSangria::cmdIncluirItens_Click()
 {
-    if (Caixa::recusaSeFechado(kFechadoAlteracao))
+    if (Caixa::recusaAlteracaoSeFechado())
         return;
     if (camposVazios()) {
         MsgBox(kObrigatorios, Vb::vbExclamation, kAviso);
@@ -405,7 +402,7 @@ void frmSangria::cmdIncluirItens_Click()
 
 bool frmSangria::Salvar()
 {
-    if (Caixa::recusaSeFechado(kFechadoAlteracao))
+    if (Caixa::recusaAlteracaoSeFechado())
         return false;
     if (camposVazios()) {
         MsgBox(kObrigatorios, Vb::vbExclamation, kAviso);
@@ -488,7 +485,7 @@ void frmSangria::mnuexcluir_Click()
         MsgBox(kInformeItem, Vb::vbCritical, kAviso);
         return;
     }
-    if (Caixa::recusaSeFechado(kFechadoExclusao))
+    if (Caixa::recusaExclusaoSeFechado())
         return;
     if (MsgBox(QStringLiteral("Confirma exclusão deste item?") + QStringLiteral(" - ") + m_tag,
                Vb::vbYesNo | Vb::vbQuestion, kAviso)
