@@ -27,17 +27,6 @@ QString linhasComLF(const QStringList &linhas)
 
 } // namespace
 
-bool clsAutenticadora::todasDe40(const QString &bloco)
-{
-    QStringList linhas = bloco.split(LF);
-    if (bloco.endsWith(LF))
-        linhas.removeLast();
-    for (const QString &l : std::as_const(linhas))
-        if (l.size() != Colunas)
-            return false;
-    return !linhas.isEmpty();
-}
-
 bool clsAutenticadora::AutenticaBoleto()
 {
     m_BOLETO = m_MENSAGEM + QLatin1Char(' ') + m_GUICHE + QLatin1Char(' ') + m_SEQ_REG + QLatin1Char(' ')
@@ -111,21 +100,21 @@ bool clsAutenticadora::EncerraCaixaCompleto()
         linhaEncerramento(QStringLiteral("TOTAL"), 9),
     };
     m_EncerraFita = linhas.join(LF);
-    return m_EncerraFita.size() == 245 && todasDe40(m_EncerraFita);
+    return m_EncerraFita.size() == 245;
 }
 
 bool clsAutenticadora::AbreCaixaCompleto()
 {
     m_AbreFita = linhasComLF({fileira('='), QStringLiteral("=") + m_MENSAGEM + QStringLiteral("="),
                               linhaAbertura(1), linhaAbertura(2), fileira('=')});
-    return m_AbreFita.size() == 205 && todasDe40(m_AbreFita);
+    return m_AbreFita.size() == 205;
 }
 
 bool clsAutenticadora::PrintCabecalho()
 {
     m_AbreFita = linhasComLF({fileira('-'), QStringLiteral("DATA/HORA: ") + m_DATA_PAGTO + m_USUARIO,
                               m_VALOR_TOTAL});
-    return m_AbreFita.size() == 123 && todasDe40(m_AbreFita);
+    return m_AbreFita.size() == 123;
 }
 
 bool clsAutenticadora::ReabreCaixa()
@@ -134,11 +123,11 @@ bool clsAutenticadora::ReabreCaixa()
                               QStringLiteral("=        REABRINDO MOVIMENTO: ") + m_SEQ_MOV + espacos(6)
                                   + QStringLiteral("="),
                               fileira('=')});
-    return m_AbreFita.size() == 123 && todasDe40(m_AbreFita);
+    return m_AbreFita.size() == 123;
 }
 
 bool clsAutenticadora::OperacaoCaixa()
 {
     m_AbreFita = linhasComLF({fileira('='), m_MENSAGEM, fileira('=')});
-    return m_AbreFita.size() == 123 && todasDe40(m_AbreFita);
+    return m_AbreFita.size() == 123;
 }

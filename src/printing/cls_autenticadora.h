@@ -41,8 +41,9 @@ public:
     // One closing line: tipo "ARRECADADO", "ENTRADA", "SAIDA" or "TOTAL" (exact case).
     bool EncerraCaixa(const QString &tipo);
 
-    // The tapes: true only when every line is 40 columns wide (and so the
-    // whole block has its length: 245, 205, 123, 123 and 123 characters).
+    // The tapes: true only when the whole block has its layout's length (245,
+    // 205, 123, 123 and 123 characters), however that length is spread over
+    // the lines.
     bool EncerraCaixaCompleto();
     bool AbreCaixaCompleto();
     bool PrintCabecalho();
@@ -50,9 +51,6 @@ public:
     bool OperacaoCaixa();
 
     static constexpr int Colunas = 40;
-    // Whether every line of the block is exactly 40 characters; a final LF ends
-    // the last line and starts no new one.
-    static bool todasDe40(const QString &bloco);
 
 private:
     QString linhaAbertura(int modo) const;
