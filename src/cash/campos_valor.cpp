@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -61,6 +62,24 @@ protected:
     }
 };
 
+class FormataAoSair : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *ev) override
+    {
+        if (ev->type() == QEvent::FocusOut) {
+            const Qt::FocusReason motivo = static_cast<QFocusEvent *>(ev)->reason();
+            auto *caixa = qobject_cast<QLineEdit *>(obj);
+            if (caixa && motivo != Qt::ActiveWindowFocusReason && motivo != Qt::PopupFocusReason)
+                if (const std::optional<Currency> v = Currency::parse(caixa->text()))
+                    caixa->setText(v->format());
+        }
+        return QObject::eventFilter(obj, ev);
+    }
+};
+
 } // namespace
 
 namespace Caixa {
@@ -81,6 +100,11 @@ void avisaValorInvalido()
 void filtraNumero(QLineEdit *caixa, QWidget *letras)
 {
     caixa->installEventFilter(new FiltroNumero(caixa, letras));
+}
+
+void formataAoSair(QLineEdit *caixa)
+{
+    caixa->installEventFilter(new FormataAoSair(caixa));
 }
 
 void enterComoTab(QWidget *campo)

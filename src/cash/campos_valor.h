@@ -23,6 +23,11 @@ void avisaValorInvalido();
 // comma, Backspace); a letter A to Z moves the focus to `letras` when given.
 void filtraNumero(QLineEdit *caixa, QWidget *letras = nullptr);
 
+// When the focus leaves the box for another control, an amount in it is
+// shown as "#,##0.00"; text that is not money stays as typed. Going to
+// another window, or Enter pressing the default button, formats nothing.
+void formataAoSair(QLineEdit *caixa);
+
 // Enter in the widget moves the focus on, like Tab.
 void enterComoTab(QWidget *campo);
 

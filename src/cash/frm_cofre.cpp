@@ -107,8 +107,9 @@ frmCofre *frmCofre::abre()
 
 void frmCofre::mostraSaldo()
 {
+    // An absent balance shows as nothing; it still counts as 0 on "OK".
     const SaldoCofre::Leitura l = SaldoCofre::le(gArquivoCofre);
-    txtsaldo->setText(l.saldo ? l.saldo->format() : l.texto);
+    txtsaldo->setText(l.saldo && !l.texto.isEmpty() ? l.saldo->format() : l.texto);
 }
 
 void frmCofre::pedeOutroValor()
@@ -132,7 +133,7 @@ void frmCofre::Command1_Click()
         return;
     }
     const std::optional<Currency> valor = Caixa::leValor(mskvalor->text());
-    if (!valor || *valor <= Currency()) {
+    if (!valor || *valor < Currency()) {
         pedeOutroValor();
         return;
     }

@@ -2,7 +2,6 @@
 
 #include "aplicativos.h"
 #include "campos_valor.h"
-#include "clock.h"
 #include "correcao_item.h"
 #include "error_report.h"
 #include "estado_movimento.h"
@@ -10,9 +9,7 @@
 #include "frente_publica.h"
 #include "globals.h"
 #include "msg_box.h"
-#include "program_folder.h"
 #include "registro_estornos.h"
-#include "text_file.h"
 #include "usuarios.h"
 
 #include <QApplication>
@@ -311,7 +308,7 @@ void frmCorrigeGuia::Command2_Click()
     if (semMotivo())
         return;
     const std::optional<Currency> valor = Caixa::leValor(mskvalor->text());
-    if (!valor || *valor <= Currency()) {
+    if (!valor || *valor < Currency()) {
         Caixa::avisaValorInvalido();
         mskvalor->setFocus();
         return;
@@ -398,9 +395,7 @@ void frmCorrigeGuia::registra(const QStringList &entrada, const QString &feito)
     semFecho.removeLast();
     const QString descricao = QStringLiteral("Entrada não gravada em ") + arquivo + QStringLiteral(": ") + erro
                               + QStringLiteral(" | ") + semFecho.join(QStringLiteral(" | "));
-    TextFile::appendLines(Platform::programFile(QStringLiteral("Log.ini")),
-                          Aplicativos::linhasLogErro(75, descricao, QStringLiteral("frmCorrigeGuia"),
-                                                     QStringLiteral("Registro de estornos"), Relogio::agora()));
+    Aplicativos::Registra_erro(75, descricao, QStringLiteral("frmCorrigeGuia"), QStringLiteral("Registro de estornos"));
 }
 
 void frmCorrigeGuia::imprime(const QString &nota)

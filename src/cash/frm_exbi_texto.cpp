@@ -2,11 +2,9 @@
 
 #include "frente_publica.h"
 #include "globals.h"
-#include "msg_box.h"
 #include "registro_estornos.h"
 #include "text_file.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -79,17 +77,10 @@ QString frmExbi_texto::arquivoDoModo(const QString &modo)
 
 void frmExbi_texto::carrega()
 {
+    // A missing or unreadable file leaves the box empty, without a message.
     bool lido = false;
     const QString texto = TextFile::readAll(m_arquivo, &lido);
-    Rich1->setPlainText(texto);
-    if (lido)
-        return;
-    // Nothing written yet is no error: the window opens empty and says why.
-    const QString crlf = QStringLiteral("\r\n");
-    MsgBox(QFileInfo::exists(m_arquivo)
-               ? QStringLiteral("Não foi possível ler o arquivo:") + crlf + m_arquivo
-               : QStringLiteral("O arquivo ainda não existe:") + crlf + m_arquivo,
-           Vb::vbInformation, QStringLiteral("Aviso"));
+    Rich1->setPlainText(lido ? texto : QString());
 }
 
 void frmExbi_texto::Command_Click()

@@ -59,6 +59,7 @@ frmLancaTemp::frmLancaTemp(QWidget *parent) : QDialog(parent)
     mskvalor->setObjectName(QStringLiteral("mskvalor"));
     mskvalor->setAlignment(Qt::AlignRight);
     Caixa::filtraNumero(mskvalor, Combo1);
+    Caixa::formataAoSair(mskvalor);
     cmdDel = new QPushButton(QStringLiteral("Remove Item"), lancamentos);
     cmdDel->setObjectName(QStringLiteral("cmdDel"));
     cmdDel->setAutoDefault(false);

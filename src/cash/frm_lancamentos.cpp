@@ -64,6 +64,7 @@ QWidget *frmLancamentos::montaEntrada()
     mskvalor->setObjectName(QStringLiteral("mskvalor"));
     mskvalor->setAlignment(Qt::AlignRight);
     Caixa::filtraNumero(mskvalor, Combo1);
+    Caixa::formataAoSair(mskvalor);
     Command5 = new QPushButton(QStringLiteral("Lançar >>"), lancamentos);
     Command5->setObjectName(QStringLiteral("Command5"));
     Command5->setDefault(true);
@@ -234,15 +235,12 @@ void frmLancamentos::Lista_conf_caixa()
 
 void frmLancamentos::Command5_Click()
 {
-    const QString texto = mskvalor->text();
-    if (texto.isEmpty() || idMovimento() <= 0 || Combo1->currentIndex() < 0)
+    // The text read as money, as far as the money type holds it ("1,234"
+    // too); an empty or unreadable value, no kind or no movement adds no
+    // line and shows nothing.
+    const std::optional<Currency> valor = Currency::parse(mskvalor->text());
+    if (!valor || idMovimento() <= 0 || Combo1->currentIndex() < 0)
         return;
-    const std::optional<Currency> valor = Caixa::leValor(texto);
-    if (!valor) {
-        Caixa::avisaValorInvalido();
-        mskvalor->setFocus();
-        return;
-    }
     m_conf.IDMOVIMENTO = idMovimento();
     m_conf.ESPECIE = Combo1->currentData().toInt();
     m_conf.NUMERO = txtnumero->text();
@@ -284,15 +282,12 @@ void frmLancamentos::mnudel_Click()
     if (MsgBox(QStringLiteral("Confirma exclusão do Item: ") + m_tag, Vb::vbYesNo + Vb::vbQuestion, kAviso)
         == Vb::vbYes) {
         m_conf.ID = m_tag.toInt();
-        bool excluido = false;
         try {
-            excluido = m_conf.SQLDelete();
+            m_conf.SQLDelete(); // its answer is not examined
         } catch (const CaixaError &e) {
             Aplicativos::Trata_erro(e, QStringLiteral("Função mnudel_Click"));
         }
-        // The line is gone: a second removal must not ask about it again.
-        if (excluido)
-            m_tag.clear();
+        // The tag survives the removal: a second "Estornar Item" asks again.
         Lista_conf_caixa();
     }
     Command1->setEnabled(true);

@@ -126,9 +126,12 @@ void frmSangria::montaConsulta(QWidget *aba)
     for (const int i : {1, 3})
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     connect(mnuexcluir, &QAction::triggered, this, &frmSangria::mnuexcluir_Click);
-    connect(ListView1, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem *atual) { m_tag = atual ? atual->text(0) : QString(); });
+    // Only a click chooses a row: the focus entering the list, which makes
+    // its first row current, chooses nothing.
+    connect(ListView1, &QTreeWidget::itemClicked, this, &frmSangria::ListView1_ItemClick);
     connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        // The row clicked with the right button is the one the menu acts on.
+        ListView1_ItemClick(ListView1->itemAt(pos));
         mnuopcoes->popup(ListView1->viewport()->mapToGlobal(pos));
     });
 }
@@ -293,6 +296,12 @@ void frmSangria::Lista_Sangria(QTreeWidget *lista, int modo)
     gRs.reset();
 }
 
+void frmSangria::ListView1_ItemClick(QTreeWidgetItem *item)
+{
+    if (item)
+        m_tag = item->text(0);
+}
+
 void frmSangria::cmdProcura_Click()
 {
     if (txtpesquisa->text().isEmpty())
@@ -411,7 +420,7 @@ bool frmSangria::Salvar()
     std::optional<Currency> valor = Lancamentos::soma(m_itens);
     if (m_itens.isEmpty())
         valor = Caixa::leValor(txtvalor->text());
-    if (!valor || *valor <= Currency()) {
+    if (!valor || *valor < Currency()) {
         Caixa::avisaValorInvalido();
         txtvalor->setFocus();
         return false;
@@ -539,7 +548,7 @@ void frmSangria::cmdSave_Click()
         return;
     }
     const std::optional<Currency> valor = Caixa::leValor(mskValorItem->text());
-    if (!valor || *valor <= Currency()) {
+    if (!valor || *valor < Currency()) {
         Caixa::avisaValorInvalido();
         mskValorItem->setFocus();
         return;

@@ -73,6 +73,8 @@ public:
     QTreeWidget *lstitens;
 
 public slots:
+    // Clicking a row chooses it: its first column goes into the tag.
+    void ListView1_ItemClick(QTreeWidgetItem *item);
     void cmdProcura_Click();
     void Command1_Click(int index);
     void cmdIncluirItens_Click();

@@ -29,10 +29,11 @@ QString linhaItem(const QString &aut, const QString &tipo, Currency valor)
            + valor.format();
 }
 
-// A reason typed over several lines keeps them, each ended like the others.
+// The reason exactly as typed, spaces and all; one typed over several lines
+// keeps them, each ended like the others.
 QStringList comMotivo(const QString &rotulo, const QString &motivo)
 {
-    QString texto = motivo.trimmed();
+    QString texto = motivo;
     texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QStringList linhas = texto.split(QLatin1Char('\n'));
     linhas.first().prepend(rotulo);

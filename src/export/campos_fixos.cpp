@@ -1,5 +1,8 @@
 #include "campos_fixos.h"
 
+#include "error_report.h"
+#include "msg_box.h"
+
 namespace CamposFixos {
 
 QString brancos(int n)
@@ -88,4 +91,11 @@ QString ConferenciaCampos::resumo() const
     if (m_problemas.size() > mostrados)
         out += QStringLiteral("\r\n(e mais %1)").arg(m_problemas.size() - mostrados);
     return out;
+}
+
+void ConferenciaCampos::avisa(const QString &texto, const QString &origem, const QString &arquivo) const
+{
+    if (!vazia())
+        Aplicativos::Registra_erro(0, texto + resumo(), origem, arquivo);
+    MsgBox(texto, Vb::vbCritical, QStringLiteral("Aviso"));
 }

@@ -48,7 +48,7 @@ bool monta(QString &registro, int comprimento, const Partes &...partes)
 } // namespace CamposFixos
 
 // Collects the fields that do not have their record's width, naming the
-// item they belong to, so the teller learns which one stopped the file.
+// item they belong to, so the error log tells which one stopped the file.
 class ConferenciaCampos {
 public:
     // Answers the text unchanged.
@@ -67,6 +67,11 @@ public:
     const QStringList &problemas() const { return m_problemas; }
     // The problems as lines to follow a message (at most a few, then how many more).
     QString resumo() const;
+    // A record that failed: the box shows the writer's own text alone (critical
+    // icon, "Aviso"); the fields that did not fit go, after that text, into
+    // "Log.ini" as an entry of the error log, for whoever supports the desk.
+    // `origem` names the writer and `arquivo` the file it was writing.
+    void avisa(const QString &texto, const QString &origem, const QString &arquivo) const;
     void limpa() { m_problemas.clear(); }
 
 private:

@@ -2,6 +2,7 @@
 #include "aplicativos.h"
 #include "arquivo_registros.h"
 #include "clock.h"
+#include "error_report.h"
 #include "globals.h"
 #include "msg_box.h"
 
@@ -10,6 +11,8 @@
 using namespace CamposFixos;
 
 namespace {
+
+const QString kOrigem = QStringLiteral("GeraCnab");
 
 QString le(const char *secao, const char *chave)
 {
@@ -49,6 +52,7 @@ std::optional<TituloCodBarra> tituloDoCodBarra(const QString &barra)
 struct GeraCnab::Execucao {
     ArquivoRegistros arquivo{clsGeraCnab::Comprimento};
     ConferenciaCampos campos;
+    QString nome; // the file being written
     bool falhou = false;
     QString banco;
     QString convenio;
@@ -62,7 +66,7 @@ struct GeraCnab::Execucao {
         if (criado) {
             arquivo.acrescenta(registro);
         } else {
-            MsgBox(erro + campos.resumo(), Vb::vbCritical, QStringLiteral("Aviso"));
+            campos.avisa(erro, kOrigem, nome);
             falhou = true;
         }
         campos.limpa();
@@ -84,6 +88,7 @@ bool GeraCnab::Gera_cnab(const PedidoCnab &pedido, const QList<ItemExportacao> &
     }
 
     Execucao e;
+    e.nome = m_arquivo;
     {
         Escrita::CursorEspera cursor;
         Escrita::ProgressoAtivo barra(progresso, int(lista.size()));
@@ -142,9 +147,12 @@ bool GeraCnab::detalhes(Execucao &e, const QList<ItemExportacao> &lista)
         const QString nome = QStringLiteral("Autenticação %1").arg(item.autentica);
         const std::optional<TituloCodBarra> titulo = tituloDoCodBarra(item.codBarra);
         if (!titulo) {
-            MsgBox(QStringLiteral("%1: o código de barras \"%2\" não traz vencimento e valor do título.")
+            // An error that ends the writer at once: no box of
+            // its own; the error log tells which item stopped it.
+            Aplicativos::Registra_erro(
+                0, QStringLiteral("%1: o código de barras \"%2\" não traz vencimento e valor do título.")
                        .arg(nome, item.codBarra),
-                   Vb::vbCritical, QStringLiteral("Aviso"));
+                kOrigem, e.nome);
             return false;
         }
         auto confere = [&](const char *campo, const QString &texto, int largura) {

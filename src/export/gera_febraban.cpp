@@ -13,14 +13,11 @@ using namespace CamposFixos;
 
 namespace {
 
+const QString kOrigem = QStringLiteral("GeraFebraban");
+
 QString leExport(const char *chave)
 {
     return Aplicativos::Le_ini(QStringLiteral("Export"), QString::fromLatin1(chave), AbreBD::arquivoConfig());
-}
-
-void aviso(const QString &texto, const ConferenciaCampos &campos)
-{
-    MsgBox(texto + campos.resumo(), Vb::vbCritical, QStringLiteral("Aviso"));
 }
 
 } // namespace
@@ -79,7 +76,7 @@ bool GeraFebraban::escreve(const PedidoFebraban &pedido, const QList<ItemExporta
         if (m_gerador.Cria_header()) {
             arquivo.acrescenta(m_gerador.HEADER());
         } else {
-            aviso(QStringLiteral("Erro ao gerar header"), campos);
+            campos.avisa(QStringLiteral("Erro ao gerar header"), kOrigem, m_arquivo);
             falhou = true;
         }
         campos.limpa();
@@ -95,7 +92,7 @@ bool GeraFebraban::escreve(const PedidoFebraban &pedido, const QList<ItemExporta
                 campos.confereCom(nome, QStringLiteral("VALOR_RECEBIDO"), valor(item.valor, 12), 12));
             m_gerador.SEQ_REG(codigo(escritos + 1, 8));
             if (!m_gerador.Cria_content()) {
-                aviso(QStringLiteral("Erro ao gerar content"), campos);
+                campos.avisa(QStringLiteral("Erro ao gerar content"), kOrigem, m_arquivo);
                 falhou = true;
                 break;
             }
@@ -112,7 +109,7 @@ bool GeraFebraban::escreve(const PedidoFebraban &pedido, const QList<ItemExporta
         if (m_gerador.Cria_footer()) {
             arquivo.acrescenta(m_gerador.FOOTER());
         } else {
-            aviso(QStringLiteral("Erro ao gerar footer"), campos);
+            campos.avisa(QStringLiteral("Erro ao gerar footer"), kOrigem, m_arquivo);
             falhou = true;
         }
     }

@@ -93,8 +93,7 @@ bool GeraIntegracao::Gera_integracao(const DadosIntegracao &dados)
         return false; // a database error, already reported
 
     if (!e.falha.isEmpty()) {
-        MsgBox(QStringLiteral("Erro ao gerar: ") + e.falha + e.campos.resumo(), Vb::vbCritical,
-               QStringLiteral("Aviso"));
+        e.campos.avisa(QStringLiteral("Erro ao gerar: ") + e.falha, QStringLiteral("GeraIntegracao"), m_arquivo);
         return false;
     }
     QString erro;

@@ -72,6 +72,13 @@ QStringList linhasLogErro(int number, const QString &description, const QString 
     };
 }
 
+bool Registra_erro(int number, const QString &description, const QString &source, const QString &place,
+                   QString *motivo)
+{
+    return TextFile::appendLines(Platform::programFile(QStringLiteral("Log.ini")),
+                                 linhasLogErro(number, description, source, place, Relogio::agora()), motivo);
+}
+
 void Trata_erro(const QString &place)
 {
     ErrObject &e = Err();
@@ -82,8 +89,7 @@ void Trata_erro(const QString &place)
     // must not raise again, but the box says the entry is missing.
     QString motivo;
     QString texto = textoCaixaErro(number, description, source, place);
-    if (!TextFile::appendLines(Platform::programFile(QStringLiteral("Log.ini")),
-                               linhasLogErro(number, description, source, place, Relogio::agora()), &motivo))
+    if (!Registra_erro(number, description, source, place, &motivo))
         texto += QStringLiteral("\r\n\r\nO erro não pôde ser registrado em Log.ini: ") + motivo;
     MsgBox(texto, Vb::vbExclamation);
     e.Clear();

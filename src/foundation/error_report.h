@@ -41,6 +41,12 @@ void Trata_erro(const QString &place);
 // Same, for an error caught as an exception.
 void Trata_erro(const CaixaError &error, const QString &place);
 
+// The log half of Trata_erro alone: appends the report's entry to "Log.ini"
+// and shows nothing. False, with the reason in `motivo`, when the entry
+// could not be written.
+bool Registra_erro(int number, const QString &description, const QString &source, const QString &place,
+                   QString *motivo = nullptr);
+
 // The box text and the five log lines of one report (without line ends).
 QString textoCaixaErro(int number, const QString &description, const QString &source, const QString &place);
 QStringList linhasLogErro(int number, const QString &description, const QString &source,

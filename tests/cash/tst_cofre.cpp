@@ -50,6 +50,8 @@ private slots:
     void arquivoSomenteLeituraNaoMudaNada();
     void diaFechadoESaldoIlegivel();
     void instanciaPadrao();
+    void valorZeroEhDinheiro();
+    void saldoAusenteMostraVazio();
 };
 
 void TstCofre::saldoAtravesDeVariosLancamentos()
@@ -63,9 +65,9 @@ void TstCofre::saldoAtravesDeVariosLancamentos()
     frmCofre primeira;
     QCOMPARE(primeira.windowTitle(), QString("Cofre"));
     QVERIFY(primeira.Option1->isChecked());
-    QCOMPARE(primeira.txtsaldo->text(), QString("0,00")); // no file yet: nothing in the safe
+    QCOMPARE(primeira.txtsaldo->text(), QString()); // no file yet: an empty balance
 
-    QCOMPARE(move(false, "100,00"), QString("0,00"));
+    QCOMPARE(move(false, "100,00"), QString());
     QCOMPARE(pasta.messages->boxes.last().text, QString("Valor gravado. Saldo atualizado para R$ 100"));
     QCOMPARE(pasta.messages->boxes.last().style, int(Vb::vbInformation));
     QCOMPARE(pasta.messages->boxes.last().title, QString("Aviso"));
@@ -92,7 +94,7 @@ void TstCofre::valoresRecusados()
     FrenteFalsa frente;
     frente.id = movimento();
     grava(AbreBD::gArquivoCofre, "[Reserva]\r\ncofre=100\r\n");
-    for (const char *ruim : {"", "abc", "1,2,3", "10.5", "0", "-5,00", "0,001"}) {
+    for (const char *ruim : {"", "abc", "1,2,3", "10.5", "-5,00", "0,001"}) {
         pasta.messages->clear();
         frmCofre w;
         w.show();
@@ -136,7 +138,7 @@ void TstCofre::arquivoSomenteLeituraNaoMudaNada()
     frmCofre w;
     w.show();
     const QString antes = w.txtsaldo->text();
-    QCOMPARE(antes, QString(ignoraPermissoes ? "0,00" : "100,00"));
+    QCOMPARE(antes, QString(ignoraPermissoes ? "" : "100,00"));
     w.mskvalor->setText("10,00");
     w.Command1->click();
     QCOMPARE(pasta.messages->boxes.size(), 1);
@@ -199,6 +201,46 @@ void TstCofre::instanciaPadrao()
     QVERIFY(!frmCofre::abre());
     QVERIFY(!frmCofre::existente());
     QCOMPARE(pasta.messages->texts(), QStringList({"Você não pode movimentar o cofre, com o caixa já encerrado!!"}));
+}
+
+// The amount is read as money: an entry (or exit) of 0,00 is
+// recorded like any other and rewrites the balance unchanged.
+void TstCofre::valorZeroEhDinheiro()
+{
+    TestSupport::ProgramFolder pasta;
+    FrenteFalsa frente;
+    frente.id = movimento();
+    grava(AbreBD::gArquivoCofre, "[Reserva]\r\ncofre=100\r\n");
+    for (const bool saida : {false, true}) {
+        pasta.messages->clear();
+        QCOMPARE(move(saida, "0,00"), QString("100,00"));
+        QCOMPARE(pasta.messages->texts(), QStringList({"Valor gravado. Saldo atualizado para R$ 100"}));
+        QCOMPARE(pasta.messages->boxes.last().style, int(Vb::vbInformation));
+        QCOMPARE(conteudo(AbreBD::gArquivoCofre), QByteArray("[Reserva]\r\ncofre=100\r\n"));
+    }
+}
+
+// An absent balance shows as an empty box; "OK" counts it as 0.
+void TstCofre::saldoAusenteMostraVazio()
+{
+    TestSupport::ProgramFolder pasta;
+    FrenteFalsa frente;
+    frente.id = movimento();
+    grava(AbreBD::gArquivoCofre, "[Reserva]\r\noutra=1\r\n"); // the file without the key
+    frmCofre w;
+    QCOMPARE(w.txtsaldo->text(), QString());
+    w.mskvalor->setText("35,50");
+    w.Command1->click();
+    QCOMPARE(pasta.messages->texts(), QStringList({"Valor gravado. Saldo atualizado para R$ 35,5"}));
+    QCOMPARE(move(false, "1"), QString("35,50"));
+
+    // No file at all: empty too, and an exit above 0 is refused.
+    QFile::remove(AbreBD::gArquivoCofre);
+    pasta.messages->clear();
+    QCOMPARE(move(true, "0,01"), QString());
+    QCOMPARE(pasta.messages->texts(),
+             QStringList({"Valor não pode ser maior que o saldo disponível.", kInvalido}));
+    QVERIFY(!QFile::exists(AbreBD::gArquivoCofre));
 }
 
 QTEST_MAIN(TstCofre)

@@ -131,6 +131,8 @@ private slots:
     void registroQueFalhaEAvisado();
     void impressoraQueFalhaEAvisada();
     void abreModal();
+    void valorZeroEhDinheiro();
+    void motivoComoDigitado();
 };
 
 void TstCorrigeGuia::listaEPesquisaDoMovimento()
@@ -300,7 +302,7 @@ void TstCorrigeGuia::camposMotivoEValorRecusados()
     w.txtmotivo->setPlainText("   \n ");
     w.Command2->click();
     w.Command1[3]->click();
-    for (const char *ruim : {"abc", "0", "1,234", ""}) {
+    for (const char *ruim : {"abc", "-1,00", "1,234", ""}) {
         w.mskvalor->setText(ruim);
         w.txtmotivo->setPlainText("motivo");
         w.Command2->click();
@@ -406,6 +408,37 @@ void TstCorrigeGuia::abreModal()
     });
     frmCorrigeGuia::abre();
     QCOMPARE(titulo, QString("Correção de Lançamentos"));
+}
+
+// The new value is read as money: 0,00 is stored, logged and noted.
+void TstCorrigeGuia::valorZeroEhDinheiro()
+{
+    Dia d;
+    frmCorrigeGuia w;
+    altera(w, d.agua, "AGUA E ESGOTO", "0,00", "isento");
+    QCOMPARE(d.pasta.messages->texts(), QStringList{kSucesso});
+    QCOMPARE(linha(d.agua), QString("2|%1|%2|3|0|0|0|||").arg(QString(44, '8')).arg(d.frente.id));
+    QVERIFY(TextFile::readAll(d.log).contains("Valor: 0,00\r\nValor anterior: 45,50\r\n"));
+    QCOMPARE(d.frente.impressos.size(), 1);
+    QCOMPARE(d.frente.impressos[0].section('\n', 1, 1), QString("(*) ALT. ITEM: 002 NOVO VALOR: 0,00"));
+}
+
+// The reason goes into the yearly log exactly as typed,
+// untrimmed, in an alteration as in a reversal.
+void TstCorrigeGuia::motivoComoDigitado()
+{
+    Dia d;
+    frmCorrigeGuia w;
+    altera(w, d.avulso, "TAXAS DIVERSAS", "11,00", "  cobrado a menor  ");
+    QVERIFY2(TextFile::readAll(d.log).contains("\r\nMotivo da Alteração:   COBRADO A MENOR  \r\n"),
+             qPrintable(TextFile::readAll(d.log)));
+
+    carrega(w, d.agua);
+    w.txtmotivo->setPlainText(" em duplicidade\n segunda linha ");
+    d.pasta.messages->answers = {Vb::vbYes};
+    w.Command1[3]->click();
+    QVERIFY2(TextFile::readAll(d.log).contains("\r\nMotivo do estorno:  EM DUPLICIDADE\r\n SEGUNDA LINHA \r\n"),
+             qPrintable(TextFile::readAll(d.log)));
 }
 
 QTEST_MAIN(TstCorrigeGuia)

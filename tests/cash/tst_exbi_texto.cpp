@@ -4,6 +4,7 @@
 #include "test_support.h"
 #include "text_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -92,6 +93,8 @@ void TstExbiTexto::mostraOArquivoDoModoEDoDia()
     QVERIFY(pasta.messages->boxes.isEmpty());
 }
 
+// A missing or unreadable file leaves the viewer empty, with no
+// message.
 void TstExbiTexto::arquivoAusenteOuVazio()
 {
     TestSupport::ProgramFolder pasta;
@@ -99,13 +102,21 @@ void TstExbiTexto::arquivoAusenteOuVazio()
     AbreBD::gModoExibicao = "estorno";
     {
         frmExbi_texto w;
+        QCOMPARE(w.arquivo(), pasta.file("estorno/Estorno_1_2026.txt"));
+        QVERIFY(!QFile::exists(w.arquivo()));
         QCOMPARE(w.Rich1->toPlainText(), QString());
     }
-    QCOMPARE(pasta.messages->texts(),
-             QStringList{"O arquivo ainda não existe:\r\n" + pasta.file("estorno/Estorno_1_2026.txt")});
-    QCOMPARE(pasta.messages->boxes.first().style, int(Vb::vbInformation));
+    QVERIFY(pasta.messages->boxes.isEmpty());
 
-    pasta.messages->clear();
+    // A name that cannot be read as a file (a folder of that name).
+    QVERIFY(QDir().mkpath(pasta.file("recebimentos/Receb_1_20261209.txt")));
+    {
+        frmExbi_texto ilegivel;
+        QCOMPARE(ilegivel.Rich1->toPlainText(), QString());
+    }
+    QVERIFY(pasta.messages->boxes.isEmpty());
+    QVERIFY(QDir().rmdir(pasta.file("recebimentos/Receb_1_20261209.txt")));
+
     grava(pasta.file("recebimentos/Receb_1_20261209.txt"), "");
     frmExbi_texto vazio;
     QCOMPARE(vazio.Rich1->toPlainText(), QString());

@@ -1,7 +1,9 @@
 #include "apoio_caixa.h"
+#include "frm_lanca_temp.h"
 #include "frm_lancamentos.h"
 #include "globals.h"
 #include "test_support.h"
+#include "text_file.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -97,6 +99,9 @@ private slots:
     void janelaOcupadaDuranteAGravacao();
     void falhaNaoDeixaArquivo();
     void abreModal();
+    void valorComMaisDeDuasDecimais();
+    void segundoEstornoPerguntaDeNovo();
+    void valorFormatadoAoSair();
 };
 
 void TstLancamentos::totaisDoMovimentoDoDia()
@@ -177,9 +182,13 @@ void TstLancamentos::lancamentosRecusados()
     lanca(w, "DINHEIRO", "77", "");
     QCOMPARE(w.txtnumero->text(), QString("77"));
     QVERIFY(pasta.messages->boxes.isEmpty());
+    // An unreadable value adds no line and shows nothing.
     lanca(w, "DINHEIRO", "77", "1,,2");
-    QCOMPARE(pasta.messages->texts(), QStringList({"Você precisa informar um valor válido!!"}));
+    QVERIFY(pasta.messages->boxes.isEmpty());
     QCOMPARE(w.mskvalor->text(), QString("1,,2"));
+    QCOMPARE(w.txtnumero->text(), QString("77"));
+    QCOMPARE(w.List1->topLevelItemCount(), 0);
+    QCOMPARE(valor("SELECT COUNT(*) FROM ConfCaixa WHERE IDMOVIMENTO = ?", {id}).toInt(), 0);
 
     // A line the database refuses is reported and what was typed stays.
     pasta.messages->clear();
@@ -244,10 +253,13 @@ void TstLancamentos::estornaItem()
     QCOMPARE(linhas("SELECT ID FROM ConfCaixa WHERE IDMOVIMENTO = ? ORDER BY ID", {id}), QStringList({"2", "4"}));
     QVERIFY(w.Command1->isEnabled());
 
-    // The removed line is no longer the chosen one.
+    // The tag survives a removal, so a second "Estornar Item"
+    // asks again about the same number.
+    QCOMPARE(w.tag(), QString("0003"));
     pasta.messages->clear();
+    pasta.messages->answers = {Vb::vbNo};
     w.mnudel->trigger();
-    QCOMPARE(pasta.messages->texts(), QStringList({"Você deve clicar no item antes!!"}));
+    QCOMPARE(pasta.messages->texts(), QStringList({"Confirma exclusão do Item: 0003"}));
     QCOMPARE(conta("ConfCaixa"), 3);
 }
 
@@ -264,7 +276,7 @@ void TstLancamentos::teclas()
     QCOMPARE(w.mskvalor->text(), QString("75,1"));
     QTest::keyClick(w.mskvalor, Qt::Key_X);
     QVERIFY(w.Combo1->hasFocus());
-    QCOMPARE(w.mskvalor->text(), QString("75,1"));
+    QCOMPARE(w.mskvalor->text(), QString("75,10")); // the letter swallowed; the focus left, so formatted
 
     // A letter sends the teller to the kinds from any control.
     w.txtnumero->setFocus();
@@ -376,8 +388,10 @@ void TstLancamentos::falhaNaoDeixaArquivo()
     trocaConfig(pasta, "guiche=", "guiche=03");
     QStringList textos = gera(w);
     QCOMPARE(textos.size(), 2);
-    QVERIFY2(textos.at(0).startsWith("Erro ao gerar: CONTENT"), qPrintable(textos.at(0)));
+    QCOMPARE(textos.at(0), QString("Erro ao gerar: CONTENT")); // the writer's text as it stands
     QCOMPARE(textos.at(1), QString("Erro ao gravar arquivo!!"));
+    QVERIFY(TextFile::readAll(pasta.file("Log.ini"))
+                .contains("Autenticação 1: campo GUICHE \"03\" com 2 posições, o registro pede 1"));
     QCOMPARE(pasta.messages->boxes.last().style, int(Vb::vbCritical));
     QVERIFY(arquivosExportados(pasta).isEmpty());
     QVERIFY(w.Command1->isEnabled());
@@ -419,6 +433,73 @@ void TstLancamentos::abreModal()
     frmLancamentos::abre();
     QVERIFY(modal);
     QCOMPARE(conta("ConfCaixa"), 2);
+}
+
+// The value box is read as money: "1,234" is what the money type
+// holds, so it is added as it stands, with no message.
+void TstLancamentos::valorComMaisDeDuasDecimais()
+{
+    ProgramFolder pasta;
+    const int id = diaFechado();
+    frmLancamentos w;
+    lanca(w, "DINHEIRO", "", "1,234");
+    QVERIFY(pasta.messages->boxes.isEmpty());
+    QCOMPARE(linhas("SELECT VALOR FROM ConfCaixa WHERE IDMOVIMENTO = ?", {id}), QStringList({"12340"}));
+    QCOMPARE(linhasDe(w.List1), QStringList({"0002|DINHEIRO||1,23|1,23"}));
+    QCOMPARE(w.mskvalor->text(), QString());
+}
+
+// The tag survives a removal: after a line is removed, a
+// second "Estornar Item" asks again instead of "Você deve clicar no item antes!!".
+void TstLancamentos::segundoEstornoPerguntaDeNovo()
+{
+    ProgramFolder pasta;
+    diaFechado();
+    frmLancamentos w;
+    lanca(w, "DINHEIRO", "", "10,00");
+    lanca(w, "CHEQUE", "", "20,00");
+    w.List1_ItemClick(w.List1->topLevelItem(0));
+    pasta.messages->answers = {Vb::vbYes, Vb::vbYes};
+    w.mnudel->trigger();
+    QCOMPARE(w.List1->topLevelItemCount(), 1);
+    w.mnudel->trigger();
+    QCOMPARE(pasta.messages->texts(),
+             QStringList({"Confirma exclusão do Item: 0002", "Confirma exclusão do Item: 0002"}));
+    QCOMPARE(linhasDe(w.List1), QStringList({"0003|CHEQUE||20,00|20,00"}));
+    QVERIFY(w.Command1->isEnabled());
+}
+
+// In both counts the value box shows its amount in "#,##0.00" when
+// the focus leaves it.
+void TstLancamentos::valorFormatadoAoSair()
+{
+    ProgramFolder pasta;
+    diaFechado();
+    frmLancamentos w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.mskvalor->setFocus();
+    QTest::keyClicks(w.mskvalor, "1234,5");
+    w.txtnumero->setFocus();
+    QCOMPARE(w.mskvalor->text(), QString("1.234,50"));
+    w.mskvalor->setFocus();
+    w.mskvalor->setText("7");
+    w.Combo1->setFocus();
+    QCOMPARE(w.mskvalor->text(), QString("7,00"));
+    // Text that is no money stays as typed.
+    w.mskvalor->setFocus();
+    w.mskvalor->setText("1,,2");
+    w.txtnumero->setFocus();
+    QCOMPARE(w.mskvalor->text(), QString("1,,2"));
+    QVERIFY(pasta.messages->boxes.isEmpty());
+
+    frmLancaTemp t;
+    t.show();
+    QVERIFY(QTest::qWaitForWindowActive(&t));
+    t.mskvalor->setFocus();
+    QTest::keyClicks(t.mskvalor, "20,5");
+    t.Combo1->setFocus();
+    QCOMPARE(t.mskvalor->text(), QString("20,50"));
 }
 
 QTEST_MAIN(TstLancamentos)

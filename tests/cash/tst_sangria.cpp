@@ -35,9 +35,12 @@ QStringList linhasDe(const QTreeWidget *lista)
     return out;
 }
 
+// A click on the row: the only way a row is chosen.
 void escolhe(QTreeWidget *lista, int linha)
 {
-    lista->setCurrentItem(lista->topLevelItem(linha));
+    QTreeWidgetItem *item = lista->topLevelItem(linha);
+    lista->setCurrentItem(item);
+    emit lista->itemClicked(item, 0);
 }
 
 void item(frmSangria &w, const QString &especie, const QString &numero, const QString &valor)
@@ -63,6 +66,8 @@ private slots:
     void cancelaTiraLancamentoSemValor();
     void especiesEASomaPorEspecie();
     void abreComAlegendaDoModo();
+    void focoNaListaNaoEscolheLinha();
+    void valorZeroEhDinheiro();
 };
 
 void TstSangria::entradaComDiscriminacaoGravaTudoJunto()
@@ -205,12 +210,13 @@ void TstSangria::retiradaExcluidaLevaSuasLinhas()
     QCOMPARE(linhas("SELECT ID FROM Sangria"), QStringList({QString::number(primeira)}));
     QCOMPARE(linhas("SELECT IDSANGRIA, VALOR FROM Itens"), QStringList({QString("%1|500000").arg(primeira)}));
     QCOMPARE(linhasDe(w.ListView1), QStringList({"0001|09/12/2026|SANGRIA|50,00|RETIRADAS DE CAIXA"}));
-    // The deleted row's number is no longer the chosen one.
-    QCOMPARE(w.Tag(), QString());
-    const int caixas = pasta.messages->boxes.size();
+    // Nothing clears the tag; the list refilled chooses nothing
+    // anew, so the deleted row's number is still the one asked about.
+    QCOMPARE(w.Tag(), QString("0002"));
+    pasta.messages->answers << Vb::vbNo;
     w.mnuexcluir_Click();
-    QCOMPARE(pasta.messages->boxes.size(), caixas + 1);
-    QCOMPARE(pasta.messages->boxes.last().text, QString("Informe um item !!!"));
+    QCOMPARE(pasta.messages->boxes.last().text, QString("Confirma exclusão deste item? - 0002"));
+    QCOMPARE(conta("Sangria"), 1);
 }
 
 void TstSangria::diaFechadoRecusaToda_mudanca()
@@ -309,7 +315,7 @@ void TstSangria::camposObrigatoriosEValoresDigitados()
     QCOMPARE(w.txtdescricao->toPlainText(), QString(181, 'X'));
     w.txtdescricao->setPlainText("EMPENHO 7");
 
-    for (const char *ruim : {"", "abc", "12,3,4", "1.23", "12,345", "-5,00", "0,00"}) {
+    for (const char *ruim : {"", "abc", "12,3,4", "1.23", "12,345", "-5,00"}) {
         pasta.messages->clear();
         w.txtvalor->setText(ruim);
         w.Command2->click();
@@ -470,6 +476,85 @@ void TstSangria::abreComAlegendaDoModo()
         QCOMPARE(frente.modo, modos.at(i));
         QCOMPARE(visto, legendas.at(i));
     }
+}
+
+// A row is chosen only by clicking it. The focus entering the
+// list (Qt then makes its first row current) chooses nothing, so "Alterar ou
+// Consultar" and "Excluir item" still say "Informe um item !!!".
+void TstSangria::focoNaListaNaoEscolheLinha()
+{
+    TestSupport::ProgramFolder pasta;
+    FrenteFalsa frente;
+    frente.id = movimento();
+    frente.modo = "S";
+    lancamento(frente.id, "SANGRIA", 5000, "RETIRADAS DE CAIXA", {{101, 5000}});
+    frmSangria w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.txtpesquisa->setFocus();
+    QVERIFY(w.txtpesquisa->hasFocus());
+    for (int i = 0; i < 8 && !w.ListView1->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(w.ListView1->hasFocus());
+    QVERIFY(w.ListView1->currentItem()); // Qt made the first row current
+    QCOMPARE(w.Tag(), QString());
+
+    w.Command1[1]->click(); // Alterar ou Consultar
+    QCOMPARE(pasta.messages->texts(), QStringList({"Informe um item !!!"}));
+    QCOMPARE(pasta.messages->boxes.last().style, int(Vb::vbCritical));
+    QCOMPARE(w.SSTab->currentIndex(), 0);
+    w.mnuexcluir->trigger(); // Excluir item
+    QCOMPARE(pasta.messages->texts(), QStringList({"Informe um item !!!", "Informe um item !!!"}));
+    QCOMPARE(conta("Sangria"), 1);
+
+    // Arrow keys move the current row; they choose nothing either.
+    QTest::keyClick(w.ListView1, Qt::Key_Down);
+    QCOMPARE(w.Tag(), QString());
+
+    // A click chooses the row.
+    const QRect linha = w.ListView1->visualItemRect(w.ListView1->topLevelItem(0));
+    QTest::mouseClick(w.ListView1->viewport(), Qt::LeftButton, {}, linha.center());
+    QCOMPARE(w.Tag(), QString("0001"));
+    w.Command1[1]->click();
+    QCOMPARE(w.SSTab->currentIndex(), 1);
+    QCOMPARE(w.txtordem->text(), QString("0001"));
+    QCOMPARE(pasta.messages->boxes.size(), 2);
+}
+
+// The amount boxes are read as money: 0,00 is a value like any
+// other. A 0,00 withdrawal is stored, and "Somar" takes a 0,00 line.
+void TstSangria::valorZeroEhDinheiro()
+{
+    TestSupport::ProgramFolder pasta;
+    FrenteFalsa frente;
+    frente.id = movimento();
+    frente.modo = "S";
+    frmSangria w;
+    w.Command1[3]->click(); // Incluir: the amount starts at 0,00
+    QCOMPARE(w.txtvalor->text(), QString("0,00"));
+    w.Command2->click(); // Gravar e Concluir
+    QVERIFY(pasta.messages->boxes.isEmpty());
+    QCOMPARE(w.SSTab->currentIndex(), 0);
+    QCOMPARE(linhas("SELECT TIPO, ENTRADA, SAIDA, DESCRICAO FROM Sangria"),
+             QStringList({"SANGRIA|0|0|RETIRADAS DE CAIXA"}));
+    QCOMPARE(linhasDe(w.ListView1), QStringList({"0001|09/12/2026|SANGRIA|0,00|RETIRADAS DE CAIXA"}));
+
+    w.Command1[3]->click();
+    w.cmdIncluirItens->click(); // Somar Valores
+    item(w, "DINHEIRO", "", "0,00");
+    item(w, "CHEQUE", "12", "7,25");
+    QVERIFY(pasta.messages->boxes.isEmpty());
+    QCOMPARE(linhasDe(w.lstitens), QStringList({"|DINHEIRO||0,00", "|CHEQUE|12|7,25"}));
+    QCOMPARE(w.txtvalor->text(), QString("7,25"));
+    w.Command2->click();
+    QCOMPARE(linhas("SELECT ESPECIE, NUMERO, VALOR FROM Itens ORDER BY ID"), QStringList({"101||0", "102|12|72500"}));
+
+    // Negative amounts stay refused.
+    w.Command1[3]->click();
+    w.txtvalor->setText("-1,00");
+    w.Command2->click();
+    QCOMPARE(pasta.messages->texts(), QStringList({"Você precisa informar um valor válido!!"}));
+    QCOMPARE(conta("Sangria"), 2);
 }
 
 QTEST_MAIN(TstSangria)

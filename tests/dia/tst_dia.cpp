@@ -494,7 +494,7 @@ void TstDia::umDia()
     QVERIFY(!m_frente->menu(QStringLiteral("mnuSuprimentos"))->isEnabled());
     frmCofre *cofre = frmCofre::abre();
     QVERIFY(cofre);
-    QCOMPARE(cofre->txtsaldo->text(), QStringLiteral("0,00"));
+    QCOMPARE(cofre->txtsaldo->text(), QString()); // no safe file yet: an empty balance
     cofre->Option1->setChecked(true);
     cofre->mskvalor->setText(QStringLiteral("500,00"));
     cofre->Command1->click();

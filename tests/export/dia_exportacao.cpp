@@ -1,5 +1,7 @@
 #include "dia_exportacao.h"
 #include "data_access.h"
+#include "program_folder.h"
+#include "text_file.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -86,6 +88,11 @@ QList<QByteArray> linhas(const QByteArray &bytes, bool *soCrLf)
     for (QByteArray &l : out)
         l.chop(1);
     return out;
+}
+
+QString logDeErros()
+{
+    return TextFile::readAll(Platform::programFile(QStringLiteral("Log.ini")));
 }
 
 } // namespace DiaExportacao

@@ -28,4 +28,8 @@ void prepara();
 // line end is anything else.
 QList<QByteArray> linhas(const QByteArray &bytes, bool *soCrLf);
 
+// What the error log ("Log.ini" of the program's folder) holds; empty when
+// nothing was logged.
+QString logDeErros();
+
 } // namespace DiaExportacao

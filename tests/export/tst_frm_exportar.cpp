@@ -248,13 +248,14 @@ void TstFrmExportar::falhaComATelaParada()
     f->cmdPesquisar->click();
     bool paradaDuranteAEscrita = false;
     m_pasta->messages->onBox = [&](const ScriptedMessages::Box &b) {
-        if (b.text.startsWith(QStringLiteral("Erro ao gerar content")))
+        if (b.text == QStringLiteral("Erro ao gerar content"))
             paradaDuranteAEscrita = !f->cmdExportar->isEnabled() && !f->cmdSair->isEnabled() && f->pbr->isVisibleTo(f.get());
     };
     f->cmdExportar->click();
     QVERIFY(paradaDuranteAEscrita);
     QCOMPARE(m_pasta->messages->texts().last(), QStringLiteral("Erro ao gravar arquivo!!"));
-    QVERIFY(m_pasta->messages->texts().first().contains(QStringLiteral("Autenticação 6")));
+    QCOMPARE(m_pasta->messages->texts().first(), QStringLiteral("Erro ao gerar content"));
+    QVERIFY(DiaExportacao::logDeErros().contains(QStringLiteral("Autenticação 6")));
     QVERIFY(arquivos().isEmpty());
     QVERIFY(f->cmdExportar->isEnabled());
     QVERIFY(f->pbr->isHidden());

@@ -181,8 +181,16 @@ void TstRetornoBancario::febrabanCodigoDe43Posicoes()
     QVERIFY(arquivos(QStringLiteral("exporta")).isEmpty());
     const auto &boxes = m_pasta->messages->boxes;
     QCOMPARE(boxes.size(), 2);
-    QVERIFY(boxes.at(0).text.startsWith(QStringLiteral("Erro ao gerar content\r\nAutenticação 3: campo COD_BARRA")));
+    // The writer's text as it stands; the field that did not fit is in the error log.
+    QCOMPARE(boxes.at(0).text, QStringLiteral("Erro ao gerar content"));
     QCOMPARE(boxes.at(0).style, int(Vb::vbCritical));
+    QCOMPARE(boxes.at(0).title, QStringLiteral("Aviso"));
+    const QString log = DiaExportacao::logDeErros();
+    QVERIFY2(log.contains(QStringLiteral("Descrição: Erro ao gerar content\r\nAutenticação 3: campo COD_BARRA \"")),
+             qPrintable(log));
+    QVERIFY2(log.contains(QStringLiteral("\" com 43 posições, o registro pede 44")), qPrintable(log));
+    QVERIFY(log.contains(QStringLiteral("Origem: GeraFebraban")));
+    QVERIFY(log.contains(QStringLiteral("Local: ") + g.arquivo()));
     QCOMPARE(boxes.at(1).text, QStringLiteral("Erro ao gerar arquivo"));
     QCOMPARE(boxes.at(1).title, appTitle());
     // The trailer was still built, from the one detail that was.
@@ -277,7 +285,8 @@ void TstRetornoBancario::cnabPagoAbaixoDoTitulo()
     QVERIFY(!g.Gera_cnab({QStringLiteral("IPTU"), QDate(2026, 12, 9), 3}, itens));
     QVERIFY(arquivos(QStringLiteral("recebimentos")).isEmpty());
     QCOMPARE(m_pasta->messages->boxes.size(), 1);
-    QVERIFY(m_pasta->messages->texts().first().startsWith(
+    QCOMPARE(m_pasta->messages->texts().first(), QStringLiteral("Erro ao gerar Detalhe U"));
+    QVERIFY(DiaExportacao::logDeErros().contains(
         QStringLiteral("Erro ao gerar Detalhe U\r\nAutenticação 8: campo JUROS_MULTA \"-000000000000001\"")));
 }
 
@@ -293,7 +302,10 @@ void TstRetornoBancario::cnabCodigoSemTitulo()
     QVERIFY(!g.Gera_cnab({QStringLiteral("IPTU"), QDate(2026, 12, 9), 3}, itens));
     QVERIFY(!barraVisivel);
     QVERIFY(arquivos(QStringLiteral("recebimentos")).isEmpty());
-    QVERIFY(m_pasta->messages->texts().first().startsWith(QStringLiteral("Autenticação 9: o código de barras")));
+    // An error that ends the writer at once: no box; the error
+    // log says which item stopped it.
+    QVERIFY(m_pasta->messages->boxes.isEmpty());
+    QVERIFY(DiaExportacao::logDeErros().contains(QStringLiteral("Autenticação 9: o código de barras")));
 }
 
 QTEST_MAIN(TstRetornoBancario)
