@@ -22,15 +22,35 @@ constexpr int paginaBancaria = 0;
 constexpr int paginaArrecadacao = 1;
 const char *const propriedadeAvanca = "avancaQuandoCheio";
 
-// The Windows virtual-key code of a released key, for the keys that move on.
+// The Windows virtual-key code of a released key, for the keys that move on:
+// the numeric keypad has codes of its own (96-105 the digits, 106 "*",
+// 107 "+", 109 "-", 110 the decimal key, 111 "/").
 int teclaVirtual(const QKeyEvent *e)
 {
     const int k = e->key();
+    if (e->modifiers() & Qt::KeypadModifier) {
+        if (k >= Qt::Key_0 && k <= Qt::Key_9)
+            return 0x60 + (k - Qt::Key_0);
+        switch (k) {
+        case Qt::Key_Asterisk: return 0x6A;
+        case Qt::Key_Plus: return 0x6B;
+        case Qt::Key_Minus: return 0x6D;
+        case Qt::Key_Period:
+        case Qt::Key_Comma: return 0x6E;
+        case Qt::Key_Slash: return 0x6F;
+        default: break;
+        }
+    }
     if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z))
         return k;
     if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
         return 0x70 + (k - Qt::Key_F1);
-    return 0;
+    switch (k) {
+    case Qt::Key_Super_L: return 0x5B;
+    case Qt::Key_Super_R: return 0x5C;
+    case Qt::Key_Menu: return 0x5D;
+    default: return 0;
+    }
 }
 
 } // namespace
@@ -138,10 +158,9 @@ QLineEdit *frmLdg::campo(QWidget *pai, const char *nome, int tamanho, bool avanc
 
 void frmLdg::showEvent(QShowEvent *event)
 {
-    if (!parentWidget() || !parentWidget()->isVisible()) {
-        if (const QScreen *tela = screen())
-            move(tela->availableGeometry().center() - rect().center());
-    }
+    // Centred on the screen, whoever opens it.
+    if (const QScreen *tela = screen())
+        move(tela->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
 
