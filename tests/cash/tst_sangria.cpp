@@ -59,6 +59,7 @@ private slots:
     void diaFechadoRecusaToda_mudanca();
     void falhaNoBancoNaoDeixaOrfaos();
     void camposObrigatoriosEValoresDigitados();
+    void descricaoDeEspacosEhAceita();
     void listaSoOModoDoMovimentoEPesquisa();
     void cancelaTiraLancamentoSemValor();
     void especiesEASomaPorEspecie();
@@ -290,6 +291,27 @@ void TstSangria::falhaNoBancoNaoDeixaOrfaos()
     QCOMPARE(pasta.messages->boxes.last().text, QString("Erro ao excluir"));
     QCOMPARE(conta("Sangria"), 1);
     QCOMPARE(conta("Itens"), 1);
+}
+
+// The description is checked by the shared required-field check: empty it
+// is refused, spaces alone are text and pass.
+void TstSangria::descricaoDeEspacosEhAceita()
+{
+    TestSupport::ProgramFolder pasta;
+    FrenteFalsa frente;
+    frente.id = movimento();
+    frente.modo = "P";
+    frmSangria w;
+    w.Command1[3]->click();
+    w.txtdescricao->setPlainText(QString());
+    w.cmdIncluirItens->click();
+    QCOMPARE(pasta.messages->texts(), QStringList{kObrigatorios});
+    QVERIFY(!w.Frame->isEnabled());
+    pasta.messages->clear();
+    w.txtdescricao->setPlainText("   ");
+    w.cmdIncluirItens->click();
+    QVERIFY(pasta.messages->boxes.isEmpty());
+    QVERIFY(w.Frame->isEnabled());
 }
 
 void TstSangria::camposObrigatoriosEValoresDigitados()
