@@ -59,7 +59,6 @@ private slots:
     void diaFechadoRecusaToda_mudanca();
     void falhaNoBancoNaoDeixaOrfaos();
     void camposObrigatoriosEValoresDigitados();
-    void descricaoDeEspacosEhAceita();
     void listaSoOModoDoMovimentoEPesquisa();
     void cancelaTiraLancamentoSemValor();
     void especiesEASomaPorEspecie();
@@ -293,27 +292,6 @@ void TstSangria::falhaNoBancoNaoDeixaOrfaos()
     QCOMPARE(conta("Itens"), 1);
 }
 
-// The description is checked by the shared required-field check: empty it
-// is refused, spaces alone are text and pass.
-void TstSangria::descricaoDeEspacosEhAceita()
-{
-    TestSupport::ProgramFolder pasta;
-    FrenteFalsa frente;
-    frente.id = movimento();
-    frente.modo = "P";
-    frmSangria w;
-    w.Command1[3]->click();
-    w.txtdescricao->setPlainText(QString());
-    w.cmdIncluirItens->click();
-    QCOMPARE(pasta.messages->texts(), QStringList{kObrigatorios});
-    QVERIFY(!w.Frame->isEnabled());
-    pasta.messages->clear();
-    w.txtdescricao->setPlainText("   ");
-    w.cmdIncluirItens->click();
-    QVERIFY(pasta.messages->boxes.isEmpty());
-    QVERIFY(w.Frame->isEnabled());
-}
-
 void TstSangria::camposObrigatoriosEValoresDigitados()
 {
     TestSupport::ProgramFolder pasta;
@@ -346,10 +324,13 @@ void TstSangria::camposObrigatoriosEValoresDigitados()
              QStringList({"SAIDA|0|12345600|EMPENHO 7"}));
 
     // Lines: a kind and a value are required, and the value must be money.
+    // Spaces alone are a description for the required-field check: the lines open.
     w.Command1[3]->click();
-    w.txtdescricao->setPlainText("EMPENHO 8");
-    w.cmdIncluirItens->click();
+    w.txtdescricao->setPlainText("   ");
     pasta.messages->clear();
+    w.cmdIncluirItens->click();
+    QVERIFY(pasta.messages->boxes.isEmpty());
+    QVERIFY(w.Frame->isEnabled());
     item(w, "DINHEIRO", "", "");
     item(w, "DINHEIRO", "", "dez");
     w.cmbEspecie->setCurrentIndex(-1);
