@@ -44,6 +44,18 @@ QString caminhoSoma(const char *chave)
     return Aplicativos::Le_ini(QStringLiteral("Export"), QString::fromLatin1(chave), arquivoConfig());
 }
 
+// The whole number nearest to a non-negative amount, halves going to the
+// even neighbour; negative amounts answer 0 or less.
+qint64 inteiroMaisProximo(Currency valor)
+{
+    const qint64 raw = valor.raw();
+    qint64 n = raw / Currency::Scale;
+    const qint64 resto = raw % Currency::Scale;
+    if (raw > 0 && (resto * 2 > Currency::Scale || (resto * 2 == Currency::Scale && n % 2 != 0)))
+        ++n;
+    return n;
+}
+
 } // namespace
 
 void frmFrente::ligaSoma()
@@ -328,17 +340,13 @@ void frmFrente::mnuRemove_Click()
         return;
     }
     // The answer is read in the local number form ("1.000" is one thousand)
-    // and taken as a whole number, halves going to the even neighbour.
+    // and taken as a whole number.
     const auto numero = Currency::parse(resposta);
     if (!numero) {
         MsgBox(QStringLiteral("O valor informado não é um número!!"), Vb::vbExclamation, kAviso);
         return;
     }
-    const qint64 raw = numero->raw();
-    qint64 n = raw / Currency::Scale;
-    const qint64 resto = raw % Currency::Scale;
-    if (raw > 0 && (resto * 2 > Currency::Scale || (resto * 2 == Currency::Scale && n % 2 != 0)))
-        ++n;
+    const qint64 n = inteiroMaisProximo(*numero);
     if (n < 1 || n > m_soma.size()) {
         MsgBox(QStringLiteral("O Valor informado não corresponde!!!"), Vb::vbExclamation, kAviso);
         return;

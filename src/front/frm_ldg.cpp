@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -22,35 +23,31 @@ constexpr int paginaBancaria = 0;
 constexpr int paginaArrecadacao = 1;
 const char *const propriedadeAvanca = "avancaQuandoCheio";
 
-// The Windows virtual-key code of a released key, for the keys that move on:
-// the numeric keypad has codes of its own (96-105 the digits, 106 "*",
-// 107 "+", 109 "-", 110 the decimal key, 111 "/").
+// The numeric keypad's own virtual-key codes (96-105 the digits, 106 "*",
+// 107 "+", 109 "-", 110 the decimal key, 111 "/"); 0 for other keys.
+int teclaDoTecladoNumerico(int k)
+{
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return 0x60 + (k - Qt::Key_0);
+    static const QHash<int, int> simbolos{{Qt::Key_Asterisk, 0x6A}, {Qt::Key_Plus, 0x6B}, {Qt::Key_Minus, 0x6D},
+                                          {Qt::Key_Period, 0x6E},   {Qt::Key_Comma, 0x6E}, {Qt::Key_Slash, 0x6F}};
+    return simbolos.value(k);
+}
+
+// The Windows virtual-key code of a released key, for the keys that move on.
 int teclaVirtual(const QKeyEvent *e)
 {
     const int k = e->key();
     if (e->modifiers() & Qt::KeypadModifier) {
-        if (k >= Qt::Key_0 && k <= Qt::Key_9)
-            return 0x60 + (k - Qt::Key_0);
-        switch (k) {
-        case Qt::Key_Asterisk: return 0x6A;
-        case Qt::Key_Plus: return 0x6B;
-        case Qt::Key_Minus: return 0x6D;
-        case Qt::Key_Period:
-        case Qt::Key_Comma: return 0x6E;
-        case Qt::Key_Slash: return 0x6F;
-        default: break;
-        }
+        if (const int vk = teclaDoTecladoNumerico(k))
+            return vk;
     }
     if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z))
         return k;
     if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
         return 0x70 + (k - Qt::Key_F1);
-    switch (k) {
-    case Qt::Key_Super_L: return 0x5B;
-    case Qt::Key_Super_R: return 0x5C;
-    case Qt::Key_Menu: return 0x5D;
-    default: return 0;
-    }
+    static const QHash<int, int> outras{{Qt::Key_Super_L, 0x5B}, {Qt::Key_Super_R, 0x5C}, {Qt::Key_Menu, 0x5D}};
+    return outras.value(k);
 }
 
 } // namespace
