@@ -17,8 +17,8 @@ if [ ! -f "$dir/Config.ini" ]; then
     "[Export]" "guiche=1" "Path1=$dir/exporta/" "Path2=$dir/estorno/" "Path3=$dir/recebimentos/" \
     "tecla_mais=1" "rede=0" "caminho_soma=$dir/soma.txt" "caminho_remove_item=$dir/remove_item.txt" \
     "caminho_febraban=$dir/exporta/" "nome_banco=BANCO DO MUNICIPIO" \
-    "[Mensagem]" "mensagem=CAIXA PRONTO" "cabecalho=PREFEITURA MUNICIPAL" "pref=PREFEITURA MUNICIPAL" \
-    "[Reserva]" "cofre=$dir/cofre.ini" "soma=0" "itens=0" \
+    "[Mensagem]" "mensagem=CAIXA PRONTO" "cabecalho=PMM" "pref=PREFEITURA MUNICIPAL" \
+    "[Reserva]" "cofre=$dir/cofre.ini" "soma=0" "itens=$dir/recebimentos/" \
     "[Opcoes]" "juros=1" "porta=0" "Atualiza=$dir/atualiza/" \
     "[Print]" "impressora=txt" "print_cupom=0" "porta=LPT1" "impressora_autenticadora=" \
     "impressora_padrao=" "ip=" "cabecalho=0" "modo=1" "modo_print=1" "lineFeed=0" "disableEsc=0" \

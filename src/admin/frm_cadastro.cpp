@@ -3,6 +3,8 @@
 #include "comum.h"
 
 #include "aplicativos.h"
+#include "data_access.h"
+#include "error_report.h"
 #include "globals.h"
 
 #include "msg_box.h"
@@ -116,9 +118,12 @@ void frmCadastro::Form_Load()
 void frmCadastro::Lista()
 {
     AbreBD::gSQL = m_definicao.sqlLista;
-    AbreBD::gRs = AbreBD::gDataAccess ? AbreBD::gDataAccess->SQLSelect_ReadOnly(AbreBD::gSQL) : nullptr;
+    // A listing that fails is reported with the list routine's own place text.
+    AbreBD::gRs = AbreBD::gDataAccess ? clsDataAccess::selectQuiet(AbreBD::gSQL) : nullptr;
     Admin::Ampulheta ampulheta;
     ListView->clear();
+    if (AbreBD::gDataAccess && !AbreBD::gRs)
+        Aplicativos::Trata_erro(m_definicao.lugarLista);
     if (const RecordsetPtr rs = AbreBD::gRs) {
         for (rs->MoveFirst(); !rs->Eof(); rs->MoveNext()) {
             QStringList textos{

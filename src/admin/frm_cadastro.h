@@ -58,6 +58,7 @@ protected:
         QStringList campos;    // the row's fields shown after the key
         QString menu;          // the pop-up menu's title
         QString itemExcluir;   // the delete item's text
+        QString lugarLista;    // the error report's place text of the listing
     };
     frmCadastro(const Definicao &definicao, QWidget *parent);
 

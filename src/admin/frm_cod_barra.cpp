@@ -59,7 +59,8 @@ frmCodBarra::frmCodBarra(QWidget *parent)
                     QStringLiteral("JUROS"), QStringLiteral("BLOQUEIO"), QStringLiteral("COD.BANCO")},
                    {QStringLiteral("IDTIPO"), QStringLiteral("DESCRICAO"), QStringLiteral("PADRAO"),
                     QStringLiteral("JUROS"), QStringLiteral("BLOQUEIO"), QStringLiteral("CODBANCO")},
-                   QStringLiteral("Opções"), QStringLiteral("Excluir item")},
+                   QStringLiteral("Opções"), QStringLiteral("Excluir item"),
+                   QStringLiteral("Função Lista_codigos")},
                   parent)
 {
     txtordem->setProperty("Tag", QStringLiteral("1"));

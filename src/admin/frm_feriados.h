@@ -9,13 +9,13 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-// The holidays the business-day rule skips. Modeless, no password.
+// The holidays the business-day rule skips. Modal, no password.
 class frmFeriados : public QDialog {
     Q_OBJECT
 public:
     explicit frmFeriados(QWidget *parent = nullptr);
 
-    // The default instance (the main window's "Cadastro de Feriados"): instancia()->show().
+    // The default instance (the main window's "Cadastro de Feriados"): instancia()->exec().
     static frmFeriados *instancia();
 
     QDateEdit *dtpData;

@@ -71,7 +71,7 @@ frmUsuarios::frmUsuarios(QWidget *parent)
                    QStringLiteral("SELECT * FROM Usuarios WHERE ID = ?;"), QStringLiteral("ID"), 4,
                    {QStringLiteral("ID"), QStringLiteral("NOME"), QStringLiteral("STATUS")},
                    {QStringLiteral("NOME"), QStringLiteral("TIPO")}, QStringLiteral("mnuop"),
-                   QStringLiteral("Excluir usuário")},
+                   QStringLiteral("Excluir usuário"), QStringLiteral("Função Lista_users")},
                   parent)
 {
     txtordem->setReadOnly(true);
@@ -84,7 +84,7 @@ frmUsuarios::frmUsuarios(QWidget *parent)
     txtsenha = new QLineEdit(Frame);
     txtsenha->setObjectName(QStringLiteral("txtsenha"));
     txtsenha->setMaxLength(30);
-    txtsenha->setEchoMode(QLineEdit::Password);
+    mascaraSenha(txtsenha);
     txtsenha->setProperty("Tag", QStringLiteral("1"));
     Combo = new QComboBox(Frame);
     Combo->setObjectName(QStringLiteral("Combo"));

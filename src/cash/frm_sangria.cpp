@@ -377,12 +377,8 @@ void frmSangria::AlterarOuConsultar()
 
 bool frmSangria::camposVazios()
 {
-    bool vazio = Aplicativos::Verifica_campos(this);
-    if (txtdescricao->toPlainText().trimmed().isEmpty()) {
-        txtdescricao->setFocus();
-        vazio = true;
-    }
-    return vazio;
+    // The description is a required text box like the others (Tag "1").
+    return Aplicativos::Verifica_campos(this);
 }
 
 int frmSangria::idNaTela() const

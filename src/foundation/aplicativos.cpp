@@ -11,6 +11,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -50,12 +51,66 @@ int Conta_separador(const QString &text, const QString &separator)
         return -1;
     if (separator.isEmpty())
         return 0;
-    return int(text.count(separator));
+    // The parts of a split, as the split makes them: "aaa" at "aa" is two parts.
+    return int(text.split(separator).size()) - 1;
 }
+
+namespace {
+
+// The windows in the order they were loaded (created), as the platform's
+// collection of loaded windows holds them; Qt's own list has no order.
+class OrdemJanelas : public QObject {
+public:
+    QList<QPointer<QWidget>> janelas;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Create && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->isWindow())
+            janelas << static_cast<QWidget *>(watched);
+        return false;
+    }
+};
+
+OrdemJanelas *ordemJanelas()
+{
+    static QPointer<OrdemJanelas> ordem;
+    if (!ordem && qApp) {
+        ordem = new OrdemJanelas;
+        ordem->setParent(qApp);
+        qApp->installEventFilter(ordem);
+    }
+    return ordem;
+}
+
+void acompanhaJanelas()
+{
+    ordemJanelas();
+}
+
+QList<QWidget *> janelasCarregadas()
+{
+    QList<QWidget *> lista;
+    if (OrdemJanelas *ordem = ordemJanelas()) {
+        ordem->janelas.removeAll(QPointer<QWidget>());
+        for (const QPointer<QWidget> &w : std::as_const(ordem->janelas))
+            if (w->isWindow())
+                lista << w.data();
+    }
+    // Windows made before the order was kept come last, in Qt's order.
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (!lista.contains(w))
+            lista << w;
+    return lista;
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(acompanhaJanelas)
 
 bool Descarrega_form(const QString &name)
 {
-    const auto windows = QApplication::topLevelWidgets();
+    const auto windows = janelasCarregadas();
     for (QWidget *w : windows) {
         if (w->objectName() == name) {
             w->close();
@@ -81,6 +136,10 @@ QString textOf(QWidget *w)
         return e->text();
     if (auto *c = qobject_cast<QComboBox *>(w))
         return c->currentText();
+    if (auto *m = qobject_cast<QPlainTextEdit *>(w))
+        return m->toPlainText();
+    if (auto *m = qobject_cast<QTextEdit *>(w))
+        return m->toPlainText();
     return QString();
 }
 
@@ -140,7 +199,9 @@ bool Verifica_campos(QWidget *window)
         return answer;
     const auto children = window->findChildren<QWidget *>();
     for (QWidget *w : children) {
-        const bool box = (qobject_cast<QLineEdit *>(w) && !isInnerEdit(w)) || qobject_cast<QComboBox *>(w);
+        // A multi-line text box is a text box too.
+        const bool box = (qobject_cast<QLineEdit *>(w) && !isInnerEdit(w)) || qobject_cast<QComboBox *>(w)
+                         || qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w);
         if (!box || !isRequired(w))
             continue;
         if (textOf(w).isEmpty()) {

@@ -10,7 +10,9 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QAbstractItemView>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -22,6 +24,9 @@ frmAvulso::frmAvulso(frmFrente *frente) : QDialog(frente), m_frente(frente)
     cmbTipo = new QComboBox(this);
     cmbTipo->setObjectName(QStringLiteral("cmbTipo"));
     cmbTipo->setEditable(false);
+    // Typing into the list is ignored: no keyboard search changes the entry.
+    cmbTipo->installEventFilter(this);
+    cmbTipo->view()->installEventFilter(this);
     mskvalor = new QLineEdit(this);
     mskvalor->setObjectName(QStringLiteral("mskvalor"));
     mskvalor->setAlignment(Qt::AlignRight);
@@ -67,6 +72,16 @@ frmAvulso::frmAvulso(frmFrente *frente) : QDialog(frente), m_frente(frente)
                                           "AND PADRAO <> 'F' ORDER BY DESCRICAO;"),
                            cmbTipo);
     cmbTipo->setCurrentIndex(-1);
+}
+
+bool frmAvulso::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && (watched == cmbTipo || watched == cmbTipo->view())) {
+        const QString texto = static_cast<QKeyEvent *>(event)->text();
+        if (!texto.isEmpty() && texto.at(0).isPrint())
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmAvulso::cmdOk_Click()

@@ -25,6 +25,9 @@ public:
 public slots:
     void cmdOk_Click();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     frmFrente *m_frente;
 };

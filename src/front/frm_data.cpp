@@ -95,7 +95,7 @@ frmData::frmData(QWidget *parent) : QWidget(parent)
     auto *lblSenha = new QLabel(QStringLiteral("Senha de Acesso:"), this);
     txtsenha = new QLineEdit(this);
     txtsenha->setObjectName(QStringLiteral("txtsenha"));
-    txtsenha->setEchoMode(QLineEdit::Password);
+    mascaraSenha(txtsenha);
 
     cmdAbrirCaixa = new QPushButton(QStringLiteral("Abrir Caixa"), this);
     cmdAbrirCaixa->setObjectName(QStringLiteral("cmdAbrirCaixa"));

@@ -482,8 +482,8 @@ bool frmFrente::abreNovoMovimento(const QDate &d, const QString &titulo)
             return false;
         }
         NumMovimento = numero;
-    } catch (const CaixaError &e) {
-        Aplicativos::Trata_erro(e, QStringLiteral("Função Abre_movimento"));
+    } catch (const CaixaError &) {
+        // Form_Load reports "Erro na abertura de Movimento!!" alone and ends the program.
         return false;
     }
     IdMovimento = movimento->ID;
@@ -491,13 +491,12 @@ bool frmFrente::abreNovoMovimento(const QDate &d, const QString &titulo)
     MsgBox(QStringLiteral("Caixa Aberto!!!"), Vb::vbInformation, QStringLiteral("Gravar Registro"));
 
     // The day's receipt file: another movement of the same date may have
-    // written it already, so the header is added, never replacing it.
-    QString erro;
+    // written it already, so the header is added, never replacing it. A day
+    // does not go on without its receipt file: the opening fails (the movement
+    // row stays, and the next start resumes it).
     const QString arquivo = ArquivoRecebimentos::nome(gCaminhoRecebimentos, gGuiche, d);
-    if (!ArquivoRecebimentos::acrescenta(arquivo, ArquivoRecebimentos::cabecalho(gPref, NumMovimento, gGuiche), &erro))
-        MsgBox(QStringLiteral("Não foi possível gravar o arquivo de recebimentos:\r\n") + arquivo
-                   + QStringLiteral("\r\n") + erro,
-               Vb::vbCritical, kErro);
+    if (!ArquivoRecebimentos::acrescenta(arquivo, ArquivoRecebimentos::cabecalho(gPref, NumMovimento, gGuiche)))
+        return false;
     menu(QStringLiteral("mnuConftemp"))->setEnabled(true);
 
     autenticadora->setMENSAGEM(titulo);
@@ -603,7 +602,8 @@ bool frmFrente::ProcAutenticarDoc(const QString &texto)
     Print::ImpressoraAutenticadoraAtiva ativa;
     const QByteArray bytes = TextFile::encode(texto + QStringLiteral("\r\n"));
     QString erro;
-    const bool ok = gPorta.compare(QLatin1String("USB"), Qt::CaseInsensitive) == 0
+    // Only the exact name "USB" means the shared printer; "usb" is a port name.
+    const bool ok = gPorta == QLatin1String("USB")
                         ? Platform::sharedPrinter().envia(gIP, gImpressoraAutenticadora, bytes, &erro)
                         : Platform::writeToPort(gPorta, bytes, &erro);
     return ok;

@@ -83,7 +83,8 @@ void frmFrente::ligaMenus()
         frmExportar f(ContextoExportacao{IdMovimento, NumMovimento, dtpData->date(), diaFechado()}, this);
         f.exec();
     });
-    liga("mnuFeriados", [] { mostraNaFrente(frmFeriados::instancia()); });
+    // Modal: no code is read while the holidays behind the due dates change.
+    liga("mnuFeriados", [] { frmFeriados::instancia()->exec(); });
     liga("mnuSuprimentos", [] { frmCofre::abre(); });
     liga("mnuJuros", [] { mostraNaFrente(frmJuros::instancia()); });
     liga("mnuCalculadora", [] { mostraNaFrente(frmCalcula::instancia()); });

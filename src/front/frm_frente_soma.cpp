@@ -44,6 +44,18 @@ QString caminhoSoma(const char *chave)
     return Aplicativos::Le_ini(QStringLiteral("Export"), QString::fromLatin1(chave), arquivoConfig());
 }
 
+// The whole number nearest to a non-negative amount, halves going to the
+// even neighbour; negative amounts answer 0 or less.
+qint64 inteiroMaisProximo(Currency valor)
+{
+    const qint64 raw = valor.raw();
+    qint64 n = raw / Currency::Scale;
+    const qint64 resto = raw % Currency::Scale;
+    if (raw > 0 && (resto * 2 > Currency::Scale || (resto * 2 == Currency::Scale && n % 2 != 0)))
+        ++n;
+    return n;
+}
+
 } // namespace
 
 void frmFrente::ligaSoma()
@@ -165,6 +177,10 @@ bool frmFrente::eventFilter(QObject *watched, QEvent *event)
     // delivered again to the parents when nobody takes it), so each key counts
     // once; the window's focus widget also holds without a window manager.
     const auto type = event->type();
+    // The bar-code box selects its whole text whenever it gets the focus, also
+    // when a modal window hands it back, so that the next reading replaces it.
+    if (type == QEvent::FocusIn && watched == txtValorCodBarra)
+        txtValorCodBarra->selectAll();
     if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || watched != focusWidget())
         return QMainWindow::eventFilter(watched, event);
     auto *k = static_cast<QKeyEvent *>(event);
@@ -291,7 +307,7 @@ void frmFrente::cmdLdg_Click()
 {
     if (diaFechado())
         return;
-    frmLdg ldg(this);
+    frmLdg ldg; // no owner window: it opens centred on the screen
     ldg.entregaCodigo = [this](const QString &codigo) {
         txtValorCodBarra->setText(codigo);
         VerificaLeituraCodigoBarras();
@@ -323,13 +339,15 @@ void frmFrente::mnuRemove_Click()
         txtValorCodBarra->setFocus();
         return;
     }
-    bool numero = false;
-    const double n = resposta.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&numero);
+    // The answer is read in the local number form ("1.000" is one thousand)
+    // and taken as a whole number.
+    const auto numero = Currency::parse(resposta);
     if (!numero) {
         MsgBox(QStringLiteral("O valor informado não é um número!!"), Vb::vbExclamation, kAviso);
         return;
     }
-    if (n < 1 || n > m_soma.size() || n != qRound64(n)) {
+    const qint64 n = inteiroMaisProximo(*numero);
+    if (n < 1 || n > m_soma.size()) {
         MsgBox(QStringLiteral("O Valor informado não corresponde!!!"), Vb::vbExclamation, kAviso);
         return;
     }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -22,15 +23,31 @@ constexpr int paginaBancaria = 0;
 constexpr int paginaArrecadacao = 1;
 const char *const propriedadeAvanca = "avancaQuandoCheio";
 
+// The numeric keypad's own virtual-key codes (96-105 the digits, 106 "*",
+// 107 "+", 109 "-", 110 the decimal key, 111 "/"); 0 for other keys.
+int teclaDoTecladoNumerico(int k)
+{
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return 0x60 + (k - Qt::Key_0);
+    static const QHash<int, int> simbolos{{Qt::Key_Asterisk, 0x6A}, {Qt::Key_Plus, 0x6B}, {Qt::Key_Minus, 0x6D},
+                                          {Qt::Key_Period, 0x6E},   {Qt::Key_Comma, 0x6E}, {Qt::Key_Slash, 0x6F}};
+    return simbolos.value(k);
+}
+
 // The Windows virtual-key code of a released key, for the keys that move on.
 int teclaVirtual(const QKeyEvent *e)
 {
     const int k = e->key();
+    if (e->modifiers() & Qt::KeypadModifier) {
+        if (const int vk = teclaDoTecladoNumerico(k))
+            return vk;
+    }
     if ((k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z))
         return k;
     if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
         return 0x70 + (k - Qt::Key_F1);
-    return 0;
+    static const QHash<int, int> outras{{Qt::Key_Super_L, 0x5B}, {Qt::Key_Super_R, 0x5C}, {Qt::Key_Menu, 0x5D}};
+    return outras.value(k);
 }
 
 } // namespace
@@ -138,10 +155,9 @@ QLineEdit *frmLdg::campo(QWidget *pai, const char *nome, int tamanho, bool avanc
 
 void frmLdg::showEvent(QShowEvent *event)
 {
-    if (!parentWidget() || !parentWidget()->isVisible()) {
-        if (const QScreen *tela = screen())
-            move(tela->availableGeometry().center() - rect().center());
-    }
+    // Centred on the screen, whoever opens it.
+    if (const QScreen *tela = screen())
+        move(tela->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
 

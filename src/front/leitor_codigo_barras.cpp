@@ -140,6 +140,15 @@ QString LeitorCodigoBarras::testa_tipo_barra(const QString &tipo)
     return QString(bandeira("PADRAO")) + bandeira("BLOQUEIO") + bandeira("JUROS");
 }
 
+std::optional<Currency> LeitorCodigoBarras::Pagto_diversos(const QString &valor)
+{
+    const auto v = Currency::parse(valor);
+    if (!v)
+        Aplicativos::Trata_erro(CaixaError(13, QStringLiteral("Tipo incompatível"), QStringLiteral("frmFrente")),
+                                QStringLiteral("Função Pagto_diversos"));
+    return v;
+}
+
 QDate LeitorCodigoBarras::regraVencimento(const QDate &vencimento, const QDate &dataCaixa) const
 {
     const int dia = vencimento.dayOfWeek();
@@ -281,7 +290,12 @@ ResultadoLeitura LeitorCodigoBarras::VerificaLeituraCodigoBarras(const QString &
             l.recusa();
             return l.r;
         }
-        return cobra(valorFator);
+        const auto valor = Pagto_diversos(posicoes(codigo, 10, 17) + QLatin1Char(',') + posicoes(codigo, 18, 19));
+        if (!valor) {
+            l.r.desfecho = Desfecho::Erro;
+            return l.r;
+        }
+        return cobra(*valor);
     }
 
     return l.r;

@@ -100,6 +100,11 @@ public:
     std::optional<Currency> valorACobrar(const QDate &vencimento, Currency valor, bool juros,
                                          const AjustesLeitura &ajustes);
 
+    // The payment step of the third kind (Pagto_diversos): the amount text as
+    // cut from the code, charged as it is. An amount that does not read is a
+    // run-time error, reported with the place text "Função Pagto_diversos".
+    static std::optional<Currency> Pagto_diversos(const QString &valor);
+
 private:
     ConsultasLeitura m_consultas;
     AvisosPagamento &m_avisos;

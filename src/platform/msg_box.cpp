@@ -70,11 +70,17 @@ public:
 
     QString inputBox(const InputRequest &r) override
     {
-        bool ok = false;
-        const QString text = QInputDialog::getText(QApplication::activeWindow(), r.title, r.prompt,
-                                                   r.password ? QLineEdit::Password : QLineEdit::Normal,
-                                                   r.defaultText, &ok);
-        return ok ? text : QString();
+        QInputDialog box(QApplication::activeWindow());
+        box.setWindowTitle(r.title);
+        box.setLabelText(r.prompt);
+        box.setInputMode(QInputDialog::TextInput);
+        box.setTextValue(r.defaultText);
+        if (r.password) {
+            box.setTextEchoMode(QLineEdit::Password);
+            if (auto *campo = box.findChild<QLineEdit *>())
+                mascaraSenha(campo);
+        }
+        return box.exec() == QDialog::Accepted ? box.textValue() : QString();
     }
 };
 
@@ -109,6 +115,13 @@ int MsgBox(const QString &text, int style, const QString &title)
 QString InputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
     return messageService().inputBox({prompt, titleOrApp(title), defaultText, false});
+}
+
+void mascaraSenha(QLineEdit *campo)
+{
+    // Each typed character shows as '*', whatever the style's own mask.
+    campo->setEchoMode(QLineEdit::Password);
+    campo->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
 }
 
 QString InputBoxSenha(const QString &prompt, const QString &title)

@@ -44,6 +44,9 @@ MessageService &messageService();
 int MsgBox(const QString &text, int style = Vb::vbOKOnly, const QString &title = QString());
 QString InputBox(const QString &prompt, const QString &title = QString(),
                  const QString &defaultText = QString());
+class QLineEdit;
+// A password box: the box shows '*' for every character typed.
+void mascaraSenha(QLineEdit *campo);
 // The masked prompt for passwords: every typed character shows as '*'.
 QString InputBoxSenha(const QString &prompt, const QString &title = QString());
 

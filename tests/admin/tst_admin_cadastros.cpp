@@ -3,6 +3,7 @@
 
 #include "globals.h"
 #include "test_support.h"
+#include "text_file.h"
 #include "usuarios.h"
 
 #include <QCheckBox>
@@ -79,6 +80,7 @@ private slots:
     void ultimoAdministrador();
     void senhaDoAdministrador();
     void listaDeTipos();
+    void listagemQueFalhaVaiAoRelatorio();
     void novoTipo();
     void alteraTipo();
     void excluiTipo();
@@ -334,6 +336,35 @@ void TstAdminCadastros::senhaDoAdministrador()
     QVERIFY(QApplication::topLevelWidgets().isEmpty()
             || std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
                             [](QWidget *w) { return qobject_cast<frmCadastro *>(w); }));
+}
+
+// A listing that fails goes to the error report with the list routine's
+// place text, and only there.
+void TstAdminCadastros::listagemQueFalhaVaiAoRelatorio()
+{
+    TestSupport::ProgramFolder pasta;
+    executa("ALTER TABLE Usuarios RENAME TO UsuariosGuardados");
+    executa("ALTER TABLE CodBarra RENAME TO CodBarraGuardada");
+    {
+        frmUsuarios w;
+        QCOMPARE(w.ListView->topLevelItemCount(), 0);
+    }
+    {
+        frmCodBarra w;
+        QCOMPARE(w.ListView->topLevelItemCount(), 0);
+    }
+    const QStringList caixas = pasta.messages->texts();
+    QCOMPARE(caixas.size(), 2);
+    QVERIFY(caixas.at(0).startsWith(QStringLiteral("Houve um erro interno:")));
+    QVERIFY(caixas.at(0).endsWith(QStringLiteral(" / Função Lista_users")));
+    QVERIFY(caixas.at(1).endsWith(QStringLiteral(" / Função Lista_codigos")));
+    const QString log = TextFile::readAll(pasta.file(QStringLiteral("Log.ini")));
+    QVERIFY(log.contains(QStringLiteral("Local: Função Lista_users")));
+    QVERIFY(log.contains(QStringLiteral("Local: Função Lista_codigos")));
+    QVERIFY(!AbreBD::gRs);
+    QVERIFY(!QGuiApplication::overrideCursor());
+    executa("ALTER TABLE UsuariosGuardados RENAME TO Usuarios");
+    executa("ALTER TABLE CodBarraGuardada RENAME TO CodBarra");
 }
 
 void TstAdminCadastros::listaDeTipos()

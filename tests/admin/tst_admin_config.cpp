@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -94,6 +95,7 @@ private slots:
     void cleanup();
     void gravaTodasAsChaves();
     void arquivoIncompleto();
+    void arquivoDeDemonstracaoSobreviveAGravacao();
     void cancelarNaoGrava();
     void gravacaoQueFalha();
     void seletores();
@@ -221,6 +223,47 @@ void TstAdminConfig::arquivoIncompleto()
     QCOMPARE(le("Export", "rede"), QStringLiteral("0"));
     QCOMPARE(le("Reserva", "cofre"), QString());
     QCOMPARE(AbreBD::gCaminhoRecebimentos, QStringLiteral("/srv/receb/"));
+}
+
+namespace {
+
+// Every section, key and value of a settings file, in file order.
+QList<QStringList> chavesDe(const QString &arquivo)
+{
+    QList<QStringList> out;
+    QString secao;
+    for (const QString &linha : TextFile::readLines(arquivo)) {
+        const QString t = linha.trimmed();
+        if (t.startsWith(QLatin1Char('[')) && t.endsWith(QLatin1Char(']')))
+            secao = t.mid(1, t.size() - 2);
+        else if (const qsizetype igual = t.indexOf(QLatin1Char('=')); igual > 0 && !t.startsWith(QLatin1Char(';')))
+            out << QStringList{secao, t.left(igual), t.mid(igual + 1)};
+    }
+    return out;
+}
+
+} // namespace
+
+// The demo's settings file, saved once from the screen unchanged, keeps every
+// key as it was: the receipts folder and the authentication header included.
+void TstAdminConfig::arquivoDeDemonstracaoSobreviveAGravacao()
+{
+    TestSupport::ProgramFolder pasta(semConfig());
+    QProcess demo;
+    demo.start(QStringLiteral("bash"), {TestSupport::sourceDir() + QStringLiteral("/scripts/make_demo.sh"), pasta.path()});
+    QVERIFY(demo.waitForFinished(60000));
+    QCOMPARE(demo.exitCode(), 0);
+    const QString arquivo = pasta.file(QStringLiteral("Config.ini"));
+    const QList<QStringList> antes = chavesDe(arquivo);
+    QVERIFY(antes.size() > 20);
+    AbreBD::Carrega_variaveis();
+    frmOpcoes w;
+    QCOMPARE(w.txtcabecalho->text().size(), 3);
+    w.Command1->click();
+    for (const QStringList &c : antes)
+        QCOMPARE(c.first() + QLatin1Char('/') + c.at(1) + QLatin1Char('=') + IniFile::read(arquivo, c.first(), c.at(1)),
+                 c.first() + QLatin1Char('/') + c.at(1) + QLatin1Char('=') + c.at(2));
+    QCOMPARE(AbreBD::gCaminhoRecebimentos, pasta.path() + QStringLiteral("/recebimentos/"));
 }
 
 void TstAdminConfig::cancelarNaoGrava()

@@ -87,7 +87,7 @@ void TstAdminFeriados::listaEAcrescenta()
     QCOMPARE(pasta.messages->boxes.first().title, QStringLiteral("Aviso"));
     QCOMPARE(feriados().size(), 3);
 
-    // Modeless and released on leaving.
+    // One default instance, released on leaving.
     QCOMPARE(frmFeriados::instancia(), w.data());
     w->Command3->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

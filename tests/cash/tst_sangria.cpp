@@ -330,10 +330,13 @@ void TstSangria::camposObrigatoriosEValoresDigitados()
              QStringList({"SAIDA|0|12345600|EMPENHO 7"}));
 
     // Lines: a kind and a value are required, and the value must be money.
+    // Spaces alone are a description for the required-field check: the lines open.
     w.Command1[3]->click();
-    w.txtdescricao->setPlainText("EMPENHO 8");
-    w.cmdIncluirItens->click();
+    w.txtdescricao->setPlainText("   ");
     pasta.messages->clear();
+    w.cmdIncluirItens->click();
+    QVERIFY(pasta.messages->boxes.isEmpty());
+    QVERIFY(w.Frame->isEnabled());
     item(w, "DINHEIRO", "", "");
     item(w, "DINHEIRO", "", "dez");
     w.cmbEspecie->setCurrentIndex(-1);

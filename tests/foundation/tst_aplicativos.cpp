@@ -5,9 +5,11 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -35,6 +37,30 @@ private slots:
         QCOMPARE(Conta_separador("abc", ";"), 0);
         QCOMPARE(Conta_separador("abc", ""), 0);
         QCOMPARE(Conta_separador("a::b::", "::"), 2);
+        // Counted as the split makes its parts: occurrences do not overlap.
+        QCOMPARE(Conta_separador("aaa", "aa"), 1);
+        QCOMPARE(Conta_separador("aaaa", "aa"), 2);
+    }
+
+    // The first window of the name in the order the windows were loaded is unloaded.
+    void unloadsTheFirstLoadedOfTheName()
+    {
+        QList<QPointer<QWidget>> janelas;
+        for (int i = 0; i < 8; ++i) {
+            auto *w = new QWidget;
+            w->setObjectName("frmSangria");
+            w->setProperty("ordem", i);
+            w->show();
+            janelas << w;
+        }
+        for (int i = 0; i < 8; ++i) {
+            QVERIFY(Descarrega_form("frmSangria"));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(janelas.at(i).isNull());
+            for (int j = i + 1; j < 8; ++j)
+                QVERIFY(!janelas.at(j).isNull());
+        }
+        QVERIFY(!Descarrega_form("frmSangria"));
     }
 
     void unloadsByExactName()
@@ -94,6 +120,30 @@ private slots:
         nome->setText("ok");
         QVERIFY(!Verifica_campos(&form));
         Relogio::definir({});
+    }
+
+    // A multi-line text box is a text box: empty and required, it fails the check.
+    void checksMultiLineBoxes()
+    {
+        QWidget form;
+        auto *lay = new QVBoxLayout(&form);
+        auto *nome = new QLineEdit("x");
+        auto *descricao = new QPlainTextEdit;
+        descricao->setProperty("Tag", "1");
+        auto *nota = new QTextEdit;
+        nota->setProperty("Tag", "0");
+        lay->addWidget(nome);
+        lay->addWidget(descricao);
+        lay->addWidget(nota);
+        form.show();
+        QVERIFY(Verifica_campos(&form));
+        QTRY_COMPARE(QApplication::focusWidget(), descricao);
+        // Spaces are text: the check asks only for a non-empty box.
+        descricao->setPlainText("   ");
+        QVERIFY(!Verifica_campos(&form));
+        nota->setProperty("Tag", "");
+        QVERIFY(Verifica_campos(&form));
+        QTRY_COMPARE(QApplication::focusWidget(), nota);
     }
 
     void tabsSwap()

@@ -214,7 +214,8 @@ private slots:
                        {"dois", "O valor informado não é um número!!"},
                        {"0", "O Valor informado não corresponde!!!"},
                        {"4", "O Valor informado não corresponde!!!"},
-                       {"1,5", "O Valor informado não corresponde!!!"}};
+                       // The answer is read in the local number form: one thousand.
+                       {"1.000", "O Valor informado não corresponde!!!"}};
         for (const auto &r : recusas) {
             amb->folder->messages->clear();
             remove(QString::fromUtf8(r.resposta));
@@ -226,7 +227,8 @@ private slots:
         // A stale scratch file is never read back.
         QVERIFY(TextFile::writeLines(rascunho(), {QStringLiteral("01;01-IPTU;999,00;999,00;;;;")}));
         amb->folder->messages->clear();
-        remove(QStringLiteral("2"));
+        // Taken as a whole number, "2,4" is item 2.
+        remove(QStringLiteral("2,4"));
         QCOMPARE(caixas(), QStringList{QStringLiteral("Informe o número do item a excluir?")});
         const QString zeros(44, QLatin1Char('0'));
         QCOMPARE(mostrada(), (QStringList{"01|01-IPTU|10,00|10,00|" + zeros + "|||",

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QSignalSpy>
@@ -163,6 +164,58 @@ private slots:
         QTest::qWait(150);
         QCOMPARE(exporta.count(), 1);
         QCOMPARE(aberta, QStringLiteral("frmExportar"));
+    }
+
+    // The holidays that drive the due dates are edited in a modal window: no
+    // code is read meanwhile.
+    void feriadosModal()
+    {
+        amb->abre();
+        QCOMPARE(janelaModalDe("mnuFeriados"), QStringLiteral("frmFeriados"));
+    }
+
+    // The typed-line window has no owner and opens centred on the screen.
+    void linhaDigitavelCentradaSemDono()
+    {
+        frmFrente *w = amb->abre();
+        w->move(0, 0);
+        QString aberta;
+        QWidget *dono = w;
+        QPoint centro, centroTela;
+        QTimer::singleShot(100, this, [&] {
+            if (QWidget *m = QApplication::activeModalWidget()) {
+                aberta = m->objectName();
+                dono = m->parentWidget();
+                centro = m->geometry().center();
+                centroTela = m->screen()->availableGeometry().center();
+                m->close();
+            }
+        });
+        w->cmdLdg->click();
+        QCOMPARE(aberta, QStringLiteral("frmLdg"));
+        QCOMPARE(dono, nullptr);
+        // Within the rounding of two centres.
+        QVERIFY(qAbs(centro.x() - centroTela.x()) <= 2 && qAbs(centro.y() - centroTela.y()) <= 2);
+    }
+
+    // The type list of a loose payment ignores typing: no keyboard search
+    // changes the entry.
+    void avulsoTipoIgnoraDigitacao()
+    {
+        QVERIFY(AmbienteFrente::sql("INSERT INTO CodBarra (DESCRICAO, IDCOD, IDTIPO, PADRAO, JUROS, BLOQUEIO) "
+                                    "VALUES ('ALVARA', 6, '002', 'P', 'N', 'N')"));
+        frmFrente *w = amb->abre();
+        frmAvulso a(w);
+        a.show();
+        QVERIFY(QTest::qWaitForWindowActive(&a));
+        QCOMPARE(a.cmbTipo->count(), 2);
+        a.cmbTipo->setCurrentIndex(0);
+        a.cmbTipo->setFocus();
+        QTest::keyClicks(a.cmbTipo, QStringLiteral("TAXAS"));
+        QCOMPARE(a.cmbTipo->currentText(), QStringLiteral("ALVARA"));
+        a.cmbTipo->setCurrentIndex(-1);
+        QTest::keyClicks(a.cmbTipo, QStringLiteral("A"));
+        QCOMPARE(a.cmbTipo->currentIndex(), -1);
     }
 
     void avulsoSemTipoOuValor()

@@ -7,6 +7,7 @@
 #include "printer_device.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,6 +111,32 @@ private slots:
         le(agua());
         QCOMPARE(aviso, QStringLiteral("frmContaLancada"));
         QCOMPARE(janela->soma().size(), 2);
+    }
+
+    // The bar-code box selects its whole text whenever it gets the
+    // focus, also when a modal window hands it back, so the next reading
+    // replaces a code that was not accepted.
+    void aFocusRegainedSelectsTheCodeLeftInTheBox()
+    {
+        abre();
+        const QString lida = iptu().left(43); // misread: one digit short, it stays
+        le(lida);
+        QCOMPARE(janela->txtValorCodBarra->text(), lida);
+        QCOMPARE(janela->soma().size(), 0);
+        {
+            QDialog aviso(janela);
+            QTimer::singleShot(0, &aviso, &QDialog::reject);
+            aviso.exec();
+        }
+        // The window comes back to the front as the window manager gives it back.
+        janela->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(janela));
+        QTRY_COMPARE(QApplication::focusWidget(), janela->txtValorCodBarra);
+        QCOMPARE(janela->txtValorCodBarra->selectedText(), lida);
+        QTest::keyClicks(janela->txtValorCodBarra, agua());
+        tecla(Qt::Key_Return);
+        QCOMPARE(janela->soma().size(), 1);
+        QCOMPARE(janela->soma().first().codBarra, agua());
     }
 
     void trocoEGravacao()

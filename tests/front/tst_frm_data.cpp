@@ -3,11 +3,14 @@
 #include "tst_frente_ambiente.h"
 
 #include "ini_file.h"
+#include "msg_box.h"
+#include "usuarios.h"
 #include "text_file.h"
 
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QDir>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -78,7 +81,10 @@ private slots:
         QCOMPARE(form->dtpData->displayFormat(), QStringLiteral("dd/MM/yyyy"));
         QCOMPARE(form->mtwCalendar->selectedDate(), QDate(2026, 12, 9));
         QCOMPARE(form->SkinLabel->text(), QStringLiteral("Version: 1.2.1"));
-        QCOMPARE(form->txtsenha->echoMode(), QLineEdit::Password);
+        // The password box shows each character as "*".
+        QTest::keyClicks(form->txtsenha, QStringLiteral("1234"));
+        QCOMPARE(form->txtsenha->displayText(), QStringLiteral("****"));
+        form->txtsenha->clear();
         QCOMPARE(form->cmdAbrirCaixa->text(), QStringLiteral("Abrir Caixa"));
         QCOMPARE(form->cmdConsultar->text(), QStringLiteral("Consultar"));
         QCOMPARE(form->cmdSair->text(), QStringLiteral("Sair"));
@@ -90,6 +96,27 @@ private slots:
         form->cmdConfig->click();
         QVERIFY(frmOpcoes::instancia()->isVisible());
         frmOpcoes::instancia()->close();
+    }
+
+    // The masked prompt of "Troca de Usuário" and of the
+    // administrator gate shows each typed character as "*".
+    void theMaskedPromptShowsStars()
+    {
+        setMessageService(nullptr); // the program's own input box
+        QString mostrado;
+        QTimer::singleShot(0, this, [&mostrado] {
+            auto *caixa = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            QVERIFY(caixa);
+            auto *campo = caixa->findChild<QLineEdit *>();
+            QVERIFY(campo);
+            QTest::keyClicks(campo, QStringLiteral("1234"));
+            mostrado = campo->displayText();
+            caixa->accept();
+        });
+        const QString senha = PedeSenha(QStringLiteral("Entre com a senha do administrador!!"));
+        setMessageService(amb->folder->messages);
+        QCOMPARE(mostrado, QStringLiteral("****"));
+        QCOMPARE(senha, QStringLiteral("1234"));
     }
 
     void refusesAWrongOrInactivePassword_data()

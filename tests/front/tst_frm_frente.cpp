@@ -216,17 +216,36 @@ private slots:
                  TestSupport::readFile(TestSupport::goldenPath("front/golden/recebimentos_cabecalho.txt")));
     }
 
-    void anUnwritableReceiptFolderIsReportedAndTheDayGoesOn()
+    // A receipt folder that cannot be written to ends the program
+    // right after "Caixa Aberto!!!", with "Erro na abertura de Movimento!!"
+    // and no message of its own; the movement row stays for the next start.
+    void anUnwritableReceiptFolderEndsTheProgram()
     {
         gCaminhoRecebimentos = amb->folder->file(QStringLiteral("naoexiste/"));
-        frmFrente *w = amb->abre();
+        QPointer<frmFrente> w = amb->abre();
         QCOMPARE(AmbienteFrente::conta("Movimento"), 1);
-        QCOMPARE(msgs().texts().size(), 2);
-        QCOMPARE(msgs().texts().first(), QStringLiteral("Caixa Aberto!!!"));
-        QVERIFY(msgs().texts().at(1).contains(QStringLiteral("Receb_1_20261209.txt")));
-        QCOMPARE(msgs().boxes.at(1).style, int(Vb::vbCritical));
-        QVERIFY(w->isVisible());
-        QVERIFY(!amb->impresso().isEmpty());
+        QCOMPARE(msgs().texts(),
+                 (QStringList{QStringLiteral("Caixa Aberto!!!"), QStringLiteral("Erro na abertura de Movimento!!")}));
+        QCOMPARE(msgs().boxes.last().style, int(Vb::vbCritical));
+        QCOMPARE(msgs().boxes.last().title, QStringLiteral("Aviso"));
+        QVERIFY(amb->impresso().isEmpty());
+        QTRY_VERIFY(!w || !w->isVisible());
+    }
+
+    // An error raised inside Abre_movimento shows only "Erro na
+    // abertura de Movimento!!" and ends the program: no error report before it.
+    void anErrorInsideTheOpeningShowsOnlyItsMessage()
+    {
+        // The new movement's ID would overflow: the record class raises "Estouro".
+        QVERIFY(AmbienteFrente::sql("INSERT INTO Movimento (ID, MOV, MDATA, STATUS) "
+                                    "VALUES (2147483647, 9, '2026-11-30', 'FECHADO')"));
+        QPointer<frmFrente> w = amb->abre();
+        QCOMPARE(msgs().texts(), QStringList{QStringLiteral("Erro na abertura de Movimento!!")});
+        QCOMPARE(msgs().boxes.first().style, int(Vb::vbCritical));
+        QCOMPARE(msgs().boxes.first().title, QStringLiteral("Aviso"));
+        QCOMPARE(AmbienteFrente::conta("Movimento"), 1);
+        QCOMPARE(AmbienteFrente::conta("Contador"), 0);
+        QTRY_VERIFY(!w || !w->isVisible());
     }
 
     void theTapeTitleHas38Characters_data()
@@ -274,6 +293,16 @@ private slots:
         QVERIFY(w->ProcAutenticarDoc(QStringLiteral("linha")));
         QCOMPARE(fila->envios.size(), 1);
         QCOMPARE(fila->envios.first(), (QStringList{"CAIXA2", "Autenticadora", "linha\r\n"}));
+
+        // The port name is compared exactly: "usb" is a port name, not the shared printer.
+        gPorta = QStringLiteral("usb");
+        Platform::setPortDevicePath(QStringLiteral("usb"), amb->porta);
+        amb->limpaImpresso();
+        QVERIFY(w->ProcAutenticarDoc(QStringLiteral("na porta")));
+        QCOMPARE(fila->envios.size(), 1);
+        QCOMPARE(amb->impresso(), QByteArray("na porta\r\n"));
+        Platform::setPortDevicePath(QStringLiteral("usb"), QString());
+        gPorta = QStringLiteral("USB");
 
         // A failed print is answered as such; the ordinary printer is back all the same.
         fila->responde = false;

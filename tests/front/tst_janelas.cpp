@@ -119,6 +119,7 @@ private slots:
     void acrescimosSoFechaPeloOk();
     void leituraComAsJanelas();
     void ldgAbreNaGuiaEAvanca();
+    void ldgAvancaComAsTeclasDoTecladoNumerico();
     void ldgEntregaArrecadacao();
     void ldgBancarioComErros();
     void ldgCancelarNaoEntrega();
@@ -307,6 +308,32 @@ void TstJanelas::ldgAbreNaGuiaEAvanca()
     // The other page keeps what was typed.
     f.SSTab1->setCurrentIndex(1);
     QCOMPARE(f.input1->text(), QStringLiteral("82690000001"));
+}
+
+// A full field moves on when a key of the moving range is released, the
+// numeric keypad's "*", "+", "-", "." and "/" (codes 106 to 111) included.
+void TstJanelas::ldgAvancaComAsTeclasDoTecladoNumerico()
+{
+    frmLdg f;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    QLineEdit *campos[] = {f.input1, f.dv1, f.input2, f.dv2, f.input3, f.dv3};
+    const Qt::Key teclas[] = {Qt::Key_Asterisk, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Period, Qt::Key_Slash};
+    for (int i = 0; i < 5; ++i) {
+        QLineEdit *campo = campos[i];
+        campo->setFocus();
+        campo->setText(QString(campo->maxLength(), QLatin1Char('1')));
+        QTest::keyRelease(campo, teclas[i], Qt::KeypadModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), campos[i + 1]);
+    }
+    // A key outside the range (Space, 32) leaves the focus where it is.
+    f.dv3->setFocus();
+    f.dv3->setText(QStringLiteral("1"));
+    QTest::keyRelease(f.dv3, Qt::Key_Space);
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::focusWidget(), f.dv3);
 }
 
 void TstJanelas::ldgEntregaArrecadacao()

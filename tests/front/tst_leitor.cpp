@@ -95,6 +95,7 @@ private slots:
     void bandeirasNulasEChavesRepetidas();
     void tipoQueClassificaVemPrimeiro();
     void dataInvalidaVaiAoRelatorioDeErros();
+    void erroNoPagamentoDiversoTemSeuLugar();
     void tiposDeDemonstracaoClassificam();
 
 private:
@@ -499,6 +500,19 @@ void TstLeitor::tiposDeDemonstracaoClassificam()
     QCOMPARE(tipoLido(Gerador::bancario(QStringLiteral("001"), 1700, 100, livreBancario(QStringLiteral("12345")))),
              QStringLiteral("04-BLOQUETO BANCARIO"));
     QCOMPARE(tipoLido(Gerador::diverso(1700, 100, QStringLiteral("001"))), QStringLiteral("05-TAXAS DIVERSAS"));
+}
+
+// The payment step of the third kind charges the amount as read; an amount
+// that does not read is reported with that step's own place text.
+void TstLeitor::erroNoPagamentoDiversoTemSeuLugar()
+{
+    QCOMPARE(LeitorCodigoBarras::Pagto_diversos(QStringLiteral("00000123,45")), Currency::fromCents(12345));
+    QVERIFY(m_pasta->messages->boxes.isEmpty());
+    QVERIFY(!LeitorCodigoBarras::Pagto_diversos(QStringLiteral("0000012x,45")));
+    QCOMPARE(m_pasta->messages->boxes.size(), 1);
+    QVERIFY(m_pasta->messages->boxes.first().text.endsWith(QStringLiteral(" / Função Pagto_diversos")));
+    QVERIFY(TextFile::readAll(m_pasta->file(QStringLiteral("Log.ini"))).contains(
+        QStringLiteral("Local: Função Pagto_diversos")));
 }
 
 QTEST_GUILESS_MAIN(TstLeitor)

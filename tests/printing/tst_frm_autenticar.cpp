@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(d.lblTipo->text(), rotuloTipo);
         QCOMPARE(d.texto_fita(), fita);
         const QString numero3 = fita.section(QLatin1Char(' '), 0, 0);
-        QCOMPARE(d.texto_boleto(), QStringLiteral("PREFEITURA MUNICIPAL 1 ") + numero3 + QStringLiteral(" 09122026 10:30  ")
+        QCOMPARE(d.texto_boleto(), QStringLiteral("PMM 1 ") + numero3 + QStringLiteral(" 09122026 10:30  ")
                                        + rotuloValor + QStringLiteral("R"));
     }
 
