@@ -97,7 +97,7 @@ private slots:
         fila.reset();
         janela = nullptr;
         const pid_t pid = pid_t(cups->pid());
-        cups->stop();
+        QCOMPARE(cups->stop(), QStringList()); // no queue left behind
         QVERIFY(pid > 0 && ::kill(pid, 0) != 0); // the server is gone
         cups.reset();
     }

@@ -19,10 +19,12 @@ const char *const kCupsd = "/usr/sbin/cupsd";
 const char *const kServerBin = "/usr/lib/cups";
 const char *const kDataDir = "/usr/share/cups";
 
-// "caixa:FOLDER": each job's bytes go to FOLDER/<job id>, byte for byte.
+// "caixa:FOLDER": each job's bytes go to FOLDER/<job id>, byte for byte;
+// while FOLDER.falha exists the device fails every job.
 const char *const kBackend = R"(#!/bin/sh
 if [ $# -eq 0 ]; then echo 'direct caixa "Unknown" "Caixa test device"'; exit 0; fi
 dir="${DEVICE_URI#caixa:}"
+[ -e "$dir.falha" ] && { echo "ERROR: device failure" >&2; exit 1; }
 if [ $# -ge 6 ]; then cat "$6" > "$dir/$1" || exit 1; else cat > "$dir/$1" || exit 1; fi
 exit 0
 )";
@@ -177,11 +179,13 @@ bool CupsServer::start()
     return false;
 }
 
-void CupsServer::stop()
+QStringList CupsServer::stop()
 {
+    QStringList left;
     if (m_pid > 0 && running()) {
         for (const QString &q : QStringList(m_made))
             deleteQueue(q);
+        left = queues();
         ::kill(pid_t(m_pid), SIGTERM);
         if (!m_cupsd.waitForFinished(15000)) {
             ::kill(pid_t(m_pid), SIGKILL);
@@ -190,6 +194,7 @@ void CupsServer::stop()
     }
     m_pid = 0;
     m_made.clear();
+    return left;
 }
 
 bool CupsServer::request(int operation, const QString &queue, QString *why) const
@@ -234,9 +239,23 @@ bool CupsServer::addQueue(const QString &name)
     return true;
 }
 
+void CupsServer::failDevice(const QString &name, bool fails)
+{
+    const QString marker = m_dir.path() + QStringLiteral("/out/") + name + QStringLiteral(".falha");
+    if (fails)
+        writeFile(marker, QByteArray());
+    else
+        QFile::remove(marker);
+}
+
 bool CupsServer::stopQueue(const QString &name)
 {
     return request(IPP_OP_PAUSE_PRINTER, name);
+}
+
+bool CupsServer::rejectJobs(const QString &name)
+{
+    return request(IPP_OP_CUPS_REJECT_JOBS, name);
 }
 
 bool CupsServer::deleteQueue(const QString &name)

@@ -33,6 +33,10 @@ public:
     // An enabled raw queue that accepts jobs.
     bool addQueue(const QString &name);
     bool stopQueue(const QString &name);
+    // While set, the queue's device fails every job, as an unplugged printer would.
+    void failDevice(const QString &name, bool fails = true);
+    // The queue goes on running but takes no new job.
+    bool rejectJobs(const QString &name);
     bool deleteQueue(const QString &name);
     // The server's own default destination (what a user without a choice gets).
     bool setServerDefault(const QString &name);
@@ -49,7 +53,8 @@ public:
     static QString userDefault();
 
     // Deletes the queues and stops the server; called by the destructor.
-    void stop();
+    // Answers the queues the server still had before it stopped (none, normally).
+    QStringList stop();
 
 private:
     bool start();
