@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need, on Debian.
 set -euo pipefail
+# libcups2-dev: the shared printer's jobs and the default printer go through libcups;
+# cups-daemon: the tests print through a CUPS server of their own.
 packages=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
-          libgl1-mesa-dev sqlite3 xvfb xauth cups-client)
+          libgl1-mesa-dev sqlite3 xvfb xauth libcups2-dev cups-daemon)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

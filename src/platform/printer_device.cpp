@@ -44,17 +44,28 @@ QString systemError(const QString &what, const QString &path, int code)
     return QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(strerror(code)));
 }
 
-void makeRawSerial(int fd)
+bool isRaw8N1(const termios &tio)
 {
+    return (tio.c_cflag & CSIZE) == CS8 && !(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS))
+           && !(tio.c_lflag & (ICANON | ECHO | ISIG | IEXTEN)) && !(tio.c_oflag & OPOST)
+           && !(tio.c_iflag & (ICRNL | INLCR | IGNCR | ISTRIP | IXON)) && cfgetospeed(&tio) == B9600;
+}
+
+// Raw 8N1 at 9600 baud, read back: a line left in its cooked settings would
+// turn every LF of the printer's text into CR LF.
+bool makeRawSerial(int fd)
+{
+    errno = 0;
     termios tio{};
     if (tcgetattr(fd, &tio) != 0)
-        return;
+        return false;
     cfmakeraw(&tio);
     cfsetispeed(&tio, B9600);
     cfsetospeed(&tio, B9600);
     tio.c_cflag &= ~(PARENB | CSTOPB | CSIZE | CRTSCTS);
     tio.c_cflag |= CS8 | CLOCAL | CREAD;
-    tcsetattr(fd, TCSANOW, &tio);
+    termios lido{};
+    return tcsetattr(fd, TCSANOW, &tio) == 0 && tcgetattr(fd, &lido) == 0 && isRaw8N1(lido);
 }
 
 } // namespace
@@ -100,8 +111,12 @@ bool PrinterDevice::open(const QString &path, QString *error)
         setError(error, systemError(QStringLiteral("Não foi possível abrir"), path, errno));
         return false;
     }
-    if (isatty(fd))
-        makeRawSerial(fd);
+    if (isatty(fd) && !makeRawSerial(fd)) {
+        const int code = errno ? errno : EINVAL;
+        ::close(fd);
+        setError(error, systemError(QStringLiteral("Não foi possível configurar a linha serial"), path, code));
+        return false;
+    }
     m_fd = fd;
     m_path = path;
     return true;

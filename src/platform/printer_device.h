@@ -27,7 +27,8 @@ public:
 
     // Opens an existing device or file for writing (never creates one, so a
     // missing /dev/lp0 fails instead of becoming a plain file). A serial line
-    // is set to raw 8N1 at 9600 baud. Closes what was open before.
+    // is set to raw 8N1 at 9600 baud; one that does not take those settings
+    // fails the open. Closes what was open before.
     bool open(const QString &path, QString *error = nullptr);
     bool isOpen() const { return m_fd >= 0; }
     QString path() const { return m_path; }

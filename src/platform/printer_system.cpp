@@ -1,74 +1,67 @@
 #include "printer_system.h"
-#include "text_file.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QPrinterInfo>
-#include <QRegularExpression>
+#include <cups/cups.h>
 
-CupsPrinterSystem::CupsPrinterSystem(QString lpoptionsPath) : m_lpoptions(std::move(lpoptionsPath))
+namespace {
+
+QString nomeDoDestino(const cups_dest_t &d)
 {
-    if (m_lpoptions.isEmpty())
-        m_lpoptions = QDir::homePath() + QStringLiteral("/.cups/lpoptions");
+    QString nome = QString::fromUtf8(d.name);
+    if (d.instance)
+        nome += QLatin1Char('/') + QString::fromUtf8(d.instance);
+    return nome;
 }
+
+// The destinations as this user sees them, freed when it goes out of scope.
+struct Destinos {
+    cups_dest_t *lista = nullptr;
+    int n = 0;
+    Destinos() { n = cupsGetDests2(CUPS_HTTP_DEFAULT, &lista); }
+    ~Destinos() { cupsFreeDests(n, lista); }
+    Destinos(const Destinos &) = delete;
+    Destinos &operator=(const Destinos &) = delete;
+    cups_dest_t *procura(const QString &nome) const
+    {
+        for (int i = 0; i < n; ++i)
+            if (nomeDoDestino(lista[i]) == nome)
+                return &lista[i];
+        return nullptr;
+    }
+};
+
+} // namespace
 
 QString CupsPrinterSystem::printerEntry(const QString &name)
 {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-    if (info.isNull() || name.isEmpty())
+    if (name.isEmpty())
         return {};
-    QString driver = info.makeAndModel();
+    const Destinos destinos;
+    const cups_dest_t *d = destinos.procura(name);
+    if (!d)
+        return {};
+    QString driver = QString::fromUtf8(cupsGetOption("printer-make-and-model", d->num_options, d->options));
     driver.replace(QLatin1Char(','), QLatin1Char(' '));
     if (driver.trimmed().isEmpty())
         driver = QStringLiteral("CUPS");
     return driver + QStringLiteral(",CUPS,");
 }
 
-QStringList CupsPrinterSystem::withDefault(const QStringList &lines, const QString &name)
-{
-    static const QRegularExpression ws(QStringLiteral("\\s+"));
-    QStringList out;
-    bool found = false;
-    for (const QString &line : lines) {
-        QStringList words = line.split(ws, Qt::SkipEmptyParts);
-        if (words.size() < 2 || (words[0].compare(QLatin1String("Dest"), Qt::CaseInsensitive) != 0
-                                 && words[0].compare(QLatin1String("Default"), Qt::CaseInsensitive) != 0)) {
-            out << line;
-            continue;
-        }
-        const bool isTarget = words[1] == name;
-        found = found || isTarget;
-        words[0] = isTarget ? QStringLiteral("Default") : QStringLiteral("Dest");
-        // A former default without options says nothing as a plain destination.
-        if (!isTarget && words.size() == 2)
-            continue;
-        out << words.join(QLatin1Char(' '));
-    }
-    if (!found)
-        out << QStringLiteral("Default ") + name;
-    return out;
-}
-
 bool CupsPrinterSystem::setDefaultPrinter(const QString &name, const QString &, const QString &, QString *error)
 {
-    QStringList lines;
-    QFile file(m_lpoptions);
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = QStringLiteral("Não foi possível ler %1.").arg(m_lpoptions);
-            return false;
-        }
-        lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        file.close();
-    }
-    QDir().mkpath(QFileInfo(m_lpoptions).absolutePath());
-    QByteArray bytes;
-    for (const QString &line : withDefault(lines, name))
-        bytes += line.toUtf8() + '\n';
-    if (!TextFile::writeAll(m_lpoptions, bytes, error))
+    const Destinos destinos;
+    if (!destinos.procura(name)) {
+        if (error)
+            *error = QStringLiteral("A impressora %1 não está instalada.").arg(name);
         return false;
+    }
+    for (int i = 0; i < destinos.n; ++i)
+        destinos.lista[i].is_default = nomeDoDestino(destinos.lista[i]) == name;
+    if (cupsSetDests2(CUPS_HTTP_DEFAULT, destinos.n, destinos.lista) != 0) {
+        if (error)
+            *error = QStringLiteral("Não foi possível mudar a impressora padrão: %1")
+                         .arg(QString::fromUtf8(cupsLastErrorString()));
+        return false;
+    }
     m_current = name;
     m_currentKnown = true;
     return true;
@@ -76,12 +69,20 @@ bool CupsPrinterSystem::setDefaultPrinter(const QString &name, const QString &, 
 
 QString CupsPrinterSystem::defaultPrinter()
 {
-    return QPrinterInfo::defaultPrinterName();
+    const Destinos destinos;
+    for (int i = 0; i < destinos.n; ++i)
+        if (destinos.lista[i].is_default)
+            return nomeDoDestino(destinos.lista[i]);
+    return {};
 }
 
 QStringList CupsPrinterSystem::installedPrinters()
 {
-    return QPrinterInfo::availablePrinterNames();
+    const Destinos destinos;
+    QStringList nomes;
+    for (int i = 0; i < destinos.n; ++i)
+        nomes << nomeDoDestino(destinos.lista[i]);
+    return nomes;
 }
 
 QString CupsPrinterSystem::currentPrinter()

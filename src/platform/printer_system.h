@@ -24,14 +24,14 @@ public:
     virtual void setCurrentPrinter(const QString &name) = 0;
 };
 
-// CUPS: the installed queues and the default destination as Qt's print support
-// reads them; the default is changed in the user's lpoptions file, the way
-// `lpoptions -d` does it.
+// CUPS: the queues of the server this desk's CUPS client is set up for, and
+// this user's default destination, both through libcups. The default is
+// changed the way `lpoptions -d` does it (cupsSetDests: this user's lpoptions),
+// so that CUPS, and Qt's printing through it, report it at once.
 class CupsPrinterSystem : public PrinterSystem {
 public:
-    // An empty path means ~/.cups/lpoptions.
-    explicit CupsPrinterSystem(QString lpoptionsPath = QString());
-
+    // The entry of a queue: its make and model (commas taken out), "CUPS" as
+    // the port, and an empty field.
     QString printerEntry(const QString &name) override;
     bool setDefaultPrinter(const QString &name, const QString &driver, const QString &port,
                            QString *error = nullptr) override;
@@ -40,13 +40,7 @@ public:
     QString currentPrinter() override;
     void setCurrentPrinter(const QString &name) override;
 
-    QString lpoptionsPath() const { return m_lpoptions; }
-    // The lpoptions lines with `name` as the one Default destination; every
-    // other destination keeps its options.
-    static QStringList withDefault(const QStringList &lines, const QString &name);
-
 private:
-    QString m_lpoptions;
     QString m_current;
     bool m_currentKnown = false;
 };

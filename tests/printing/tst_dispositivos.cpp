@@ -133,24 +133,6 @@ private slots:
         QVERIFY(t[1].startsWith(QStringLiteral("Problemas na autenticação do documento.")));
         QVERIFY(t[2].contains(folder->file(QStringLiteral("ausente"))));
     }
-
-    void lpoptionsDefault()
-    {
-        const QStringList antes{QStringLiteral("Dest Escritorio sides=two-sided-long-edge"),
-                                QStringLiteral("Default Sala"), QStringLiteral("Dest Autenticadora cpi=17")};
-        QCOMPARE(CupsPrinterSystem::withDefault(antes, QStringLiteral("Autenticadora")),
-                 QStringList({"Dest Escritorio sides=two-sided-long-edge", "Default Autenticadora cpi=17"}));
-        QCOMPARE(CupsPrinterSystem::withDefault({QStringLiteral("Default Sala media=A4")}, QStringLiteral("Caixa")),
-                 QStringList({"Dest Sala media=A4", "Default Caixa"}));
-
-        const QString path = folder->file(QStringLiteral("cups/lpoptions"));
-        CupsPrinterSystem cups(path);
-        QVERIFY(cups.setDefaultPrinter(QStringLiteral("Autenticadora"), QStringLiteral("CUPS"), QStringLiteral("CUPS")));
-        QCOMPARE(TestSupport::readFile(path), QByteArray("Default Autenticadora\n"));
-        QCOMPARE(cups.currentPrinter(), QStringLiteral("Autenticadora"));
-        QVERIFY(cups.setDefaultPrinter(QStringLiteral("Escritorio"), QString(), QString()));
-        QCOMPARE(TestSupport::readFile(path), QByteArray("Default Escritorio\n"));
-    }
 };
 
 QTEST_MAIN(TstDispositivos)
