@@ -8,10 +8,12 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTreeWidget>
 
 namespace {
 
@@ -80,6 +82,31 @@ protected:
     }
 };
 
+// A press of the right button on a row of the list chooses the row.
+class EscolheComBotaoDireito : public QObject {
+public:
+    EscolheComBotaoDireito(QTreeWidget *lista, std::function<void(QTreeWidgetItem *)> escolhe)
+        : QObject(lista), m_lista(lista), m_escolhe(std::move(escolhe))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *obj, QEvent *ev) override
+    {
+        if (ev->type() == QEvent::MouseButtonPress) {
+            const auto *me = static_cast<QMouseEvent *>(ev);
+            if (me->button() == Qt::RightButton)
+                if (QTreeWidgetItem *item = m_lista->itemAt(me->position().toPoint()))
+                    m_escolhe(item);
+        }
+        return QObject::eventFilter(obj, ev);
+    }
+
+private:
+    QTreeWidget *m_lista;
+    std::function<void(QTreeWidgetItem *)> m_escolhe;
+};
+
 } // namespace
 
 namespace Caixa {
@@ -105,6 +132,11 @@ void filtraNumero(QLineEdit *caixa, QWidget *letras)
 void formataAoSair(QLineEdit *caixa)
 {
     caixa->installEventFilter(new FormataAoSair(caixa));
+}
+
+void escolheComBotaoDireito(QTreeWidget *lista, std::function<void(QTreeWidgetItem *)> escolhe)
+{
+    lista->viewport()->installEventFilter(new EscolheComBotaoDireito(lista, std::move(escolhe)));
 }
 
 void enterComoTab(QWidget *campo)

@@ -2,10 +2,13 @@
 #include "currency.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QLineEdit;
 class QPlainTextEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
 class QWidget;
 
 // The typing rules the cash windows share.
@@ -27,6 +30,12 @@ void filtraNumero(QLineEdit *caixa, QWidget *letras = nullptr);
 // shown as "#,##0.00"; text that is not money stays as typed. Going to
 // another window, or Enter pressing the default button, formats nothing.
 void formataAoSair(QLineEdit *caixa);
+
+// Pressing the right button on a row of the list hands that row to
+// `escolhe`, as a click would, before the popup menu opens; a menu opened
+// from the keyboard (the Menu key, Shift+F10) chooses nothing, whatever row
+// is current.
+void escolheComBotaoDireito(QTreeWidget *lista, std::function<void(QTreeWidgetItem *)> escolhe);
 
 // Enter in the widget moves the focus on, like Tab.
 void enterComoTab(QWidget *campo);

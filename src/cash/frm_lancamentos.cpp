@@ -161,6 +161,9 @@ void frmLancamentos::montaTela()
     connect(Command2, &QPushButton::clicked, this, &frmLancamentos::Command2_Click);
     connect(mnudel, &QAction::triggered, this, &frmLancamentos::mnudel_Click);
     connect(List1, &QTreeWidget::itemClicked, this, &frmLancamentos::List1_ItemClick);
+    // The row pressed with the right button is the one "Estornar Item" acts
+    // on; a menu opened from the keyboard chooses nothing.
+    Caixa::escolheComBotaoDireito(List1, [this](QTreeWidgetItem *item) { List1_ItemClick(item); });
     connect(List1, &QWidget::customContextMenuRequested, this, &frmLancamentos::List1_MouseUp);
 }
 
@@ -269,7 +272,6 @@ void frmLancamentos::List1_ItemClick(QTreeWidgetItem *item)
 
 void frmLancamentos::List1_MouseUp(const QPoint &pos)
 {
-    List1_ItemClick(List1->itemAt(pos));
     mnuopcoes2->popup(List1->viewport()->mapToGlobal(pos));
 }
 

@@ -129,9 +129,10 @@ void frmSangria::montaConsulta(QWidget *aba)
     // Only a click chooses a row: the focus entering the list, which makes
     // its first row current, chooses nothing.
     connect(ListView1, &QTreeWidget::itemClicked, this, &frmSangria::ListView1_ItemClick);
+    // The row pressed with the right button is the one the menu acts on; a
+    // menu opened from the keyboard chooses nothing.
+    Caixa::escolheComBotaoDireito(ListView1, [this](QTreeWidgetItem *item) { ListView1_ItemClick(item); });
     connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
-        // The row clicked with the right button is the one the menu acts on.
-        ListView1_ItemClick(ListView1->itemAt(pos));
         mnuopcoes->popup(ListView1->viewport()->mapToGlobal(pos));
     });
 }

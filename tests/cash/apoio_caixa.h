@@ -3,6 +3,10 @@
 // reads and writes of the test database.
 #include "frente_publica.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QTreeWidget>
+
 #include <QDate>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -99,6 +103,26 @@ inline int lancamento(int idMov, const QString &tipo, qint64 centavos, const QSt
         executa(QStringLiteral("INSERT INTO Itens (IDSANGRIA, ESPECIE, NUMERO, VALOR) VALUES (?, ?, '', ?)"),
                 {id, especie, c * 100});
     return id;
+}
+
+// The list's popup menu asked for from the keyboard (the Menu key or
+// Shift+F10), as the window system hands it to the focused list: at the
+// current row, with the keyboard as its reason.
+inline void menuPeloTeclado(QTreeWidget *lista)
+{
+    const QPoint pos = lista->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent ev(QContextMenuEvent::Keyboard, pos, lista->mapToGlobal(pos));
+    QApplication::sendEvent(lista, &ev);
+}
+
+// The right button pressed on a row, then the popup menu the mouse asks for.
+inline void botaoDireito(QTreeWidget *lista, int linha)
+{
+    const QPoint pos = lista->visualItemRect(lista->topLevelItem(linha)).center();
+    QTest::mousePress(lista->viewport(), Qt::RightButton, {}, pos);
+    QContextMenuEvent ev(QContextMenuEvent::Mouse, pos, lista->viewport()->mapToGlobal(pos));
+    QApplication::sendEvent(lista->viewport(), &ev);
+    QTest::mouseRelease(lista->viewport(), Qt::RightButton, {}, pos);
 }
 
 } // namespace ApoioCaixa

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -102,6 +103,7 @@ private slots:
     void valorComMaisDeDuasDecimais();
     void segundoEstornoPerguntaDeNovo();
     void valorFormatadoAoSair();
+    void menuPeloTecladoNaoEscolheLinha();
 };
 
 void TstLancamentos::totaisDoMovimentoDoDia()
@@ -500,6 +502,36 @@ void TstLancamentos::valorFormatadoAoSair()
     QTest::keyClicks(t.mskvalor, "20,5");
     t.Combo1->setFocus();
     QCOMPARE(t.mskvalor->text(), QString("20,50"));
+}
+
+// "Estornar Item" acts on the row last clicked: the popup menu opened from
+// the keyboard over the list (its first row current) chooses nothing and
+// says "Você deve clicar no item antes!!"; the right button on a row chooses it.
+void TstLancamentos::menuPeloTecladoNaoEscolheLinha()
+{
+    ProgramFolder pasta;
+    diaFechado();
+    frmLancamentos w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    lanca(w, "DINHEIRO", "", "10,00");
+    lanca(w, "CHEQUE", "", "20,00");
+    w.List1->setFocus(Qt::TabFocusReason);
+    w.List1->setCurrentItem(w.List1->topLevelItem(0));
+    menuPeloTeclado(w.List1);
+    QVERIFY(w.mnuopcoes2->isVisible());
+    QCOMPARE(w.tag(), QString());
+    w.mnuopcoes2->close();
+    w.mnudel->trigger();
+    QCOMPARE(pasta.messages->texts(), QStringList({"Você deve clicar no item antes!!"}));
+
+    pasta.messages->clear();
+    botaoDireito(w.List1, 1);
+    QCOMPARE(w.tag(), QString("0003"));
+    w.mnuopcoes2->close();
+    pasta.messages->answers = {Vb::vbNo};
+    w.mnudel->trigger();
+    QCOMPARE(pasta.messages->texts(), QStringList({"Confirma exclusão do Item: 0003"}));
 }
 
 QTEST_MAIN(TstLancamentos)

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -68,6 +69,7 @@ private slots:
     void abreComAlegendaDoModo();
     void focoNaListaNaoEscolheLinha();
     void valorZeroEhDinheiro();
+    void menuPeloTecladoNaoEscolheLinha();
 };
 
 void TstSangria::entradaComDiscriminacaoGravaTudoJunto()
@@ -558,6 +560,50 @@ void TstSangria::valorZeroEhDinheiro()
     w.Command2->click();
     QCOMPARE(pasta.messages->texts(), QStringList({"Você precisa informar um valor válido!!"}));
     QCOMPARE(conta("Sangria"), 2);
+}
+
+// Only a click chooses a row, and the right button is a click: the popup
+// menu opened from the keyboard over the list the teller tabbed into (its
+// first row current) acts on no row, so "Excluir item" says "Informe um
+// item !!!"; pressed with the right button on a row, it acts on that row.
+void TstSangria::menuPeloTecladoNaoEscolheLinha()
+{
+    TestSupport::ProgramFolder pasta;
+    FrenteFalsa frente;
+    frente.id = movimento();
+    frente.modo = "S";
+    lancamento(frente.id, "SANGRIA", 5000, "RETIRADAS DE CAIXA", {{101, 5000}});
+    lancamento(frente.id, "SANGRIA", 6000, "RETIRADAS DE CAIXA", {{101, 6000}});
+    frmSangria w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.ListView1->setFocus(Qt::TabFocusReason);
+    QVERIFY(w.ListView1->currentItem()); // Qt made the first row current
+    QCOMPARE(w.ListView1->currentItem()->text(0), QString("0002"));
+
+    menuPeloTeclado(w.ListView1);
+    QVERIFY(w.mnuopcoes->isVisible());
+    QCOMPARE(w.Tag(), QString());
+    w.mnuopcoes->close();
+    w.mnuexcluir->trigger();
+    QCOMPARE(pasta.messages->texts(), QStringList({"Informe um item !!!"}));
+    QCOMPARE(conta("Sangria"), 2);
+
+    // The right button on the second row: the menu acts on it.
+    pasta.messages->clear();
+    botaoDireito(w.ListView1, 1);
+    QVERIFY(w.mnuopcoes->isVisible());
+    QCOMPARE(w.Tag(), QString("0001"));
+    w.mnuopcoes->close();
+    pasta.messages->answers << Vb::vbNo;
+    w.mnuexcluir->trigger();
+    QCOMPARE(pasta.messages->texts(), QStringList({"Confirma exclusão deste item? - 0001"}));
+
+    // Asked for from the keyboard again, the menu keeps the row clicked.
+    QTest::keyClick(w.ListView1, Qt::Key_Home);
+    menuPeloTeclado(w.ListView1);
+    QCOMPARE(w.Tag(), QString("0001"));
+    w.mnuopcoes->close();
 }
 
 QTEST_MAIN(TstSangria)
