@@ -84,7 +84,8 @@ bool Existe_recebimentos1(const QString &codBarra)
     // Reported as the data-access object reports a failed look-up.
     bool numerico = false;
     const int numero = erro.nativeErrorCode().toInt(&numerico);
-    QString texto = erro.databaseText().isEmpty() ? erro.text() : erro.databaseText();
+    // The server's first line says what failed; the rest quotes the statement.
+    QString texto = (erro.databaseText().isEmpty() ? erro.text() : erro.databaseText()).section(QLatin1Char('\n'), 0, 0);
     if (!erro.nativeErrorCode().isEmpty())
         texto += QStringLiteral(" (SQLSTATE %1)").arg(erro.nativeErrorCode());
     Trata_erro(CaixaError(numerico ? numero : -1, texto, QStringLiteral("PostgreSQL")),
