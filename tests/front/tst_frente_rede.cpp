@@ -49,8 +49,7 @@ class TstFrenteRede : public QObject {
 
     void recebidoNaRede(const QString &codigo)
     {
-        QVERIFY2(servidor->sql(QStringLiteral("INSERT INTO RECEBIMENTOS1 (CODBARRA) VALUES ('%1')").arg(codigo)),
-                 qPrintable(servidor->erro()));
+        QVERIFY2(servidor->copia(QStringLiteral("RECEBIMENTOS1 (CODBARRA)"), {codigo}), qPrintable(servidor->erro()));
     }
 
     void abre(int rede)

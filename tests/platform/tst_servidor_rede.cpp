@@ -135,7 +135,8 @@ private slots:
         TestSupport::ServidorPostgres servidor;
         QVERIFY2(servidor.ok(), qPrintable(servidor.erro()));
         QVERIFY2(servidor.arquivoSql(QStringLiteral(CAIXA_SOURCE_DIR "/db/rede.sql")), qPrintable(servidor.erro()));
-        QVERIFY(servidor.sql(QStringLiteral("INSERT INTO RECEBIMENTOS1 (CODBARRA) VALUES ('111'), ('111'), ('222')")));
+        QVERIFY2(servidor.copia(QStringLiteral("RECEBIMENTOS1 (CODBARRA)"), {"111", "111", "222"}),
+                 qPrintable(servidor.erro()));
         QVERIFY(servidor.escreveServico(arquivo("usuario.conf")));
 
         const QString pergunta = QStringLiteral("SELECT ID FROM RECEBIMENTOS1 where CODBARRA = ?;");

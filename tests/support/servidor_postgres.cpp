@@ -188,6 +188,20 @@ bool ServidorPostgres::arquivoSql(const QString &caminho)
                 nullptr, false);
 }
 
+bool ServidorPostgres::copia(const QString &destino, const QStringList &linhas)
+{
+    const QString arquivo = m_dir.filePath(QStringLiteral("copia.txt"));
+    QFile f(arquivo);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        m_erro = QStringLiteral("cannot write ") + arquivo;
+        return false;
+    }
+    for (const QString &l : linhas)
+        f.write(l.toUtf8() + '\n');
+    f.close();
+    return sql(QStringLiteral("\\copy %1 FROM '%2'").arg(destino, arquivo));
+}
+
 QStringList ServidorPostgres::linhasServico(const QString &servico) const
 {
     return {QLatin1Char('[') + servico + QLatin1Char(']'), QStringLiteral("host=") + pastaSocket(),

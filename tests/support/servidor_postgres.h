@@ -37,6 +37,9 @@ public:
     // stopping at the first error; the output in *saida.
     bool sql(const QString &comandos, QString *saida = nullptr);
     bool arquivoSql(const QString &caminho);
+    // Rows loaded by psql's \copy (one value per line, no statement built
+    // from them) into a table and its columns, e.g. "RECEBIMENTOS1 (CODBARRA)".
+    bool copia(const QString &destino, const QStringList &linhas);
     // The lines of a pg_service.conf section naming this server.
     QStringList linhasServico(const QString &servico = QStringLiteral("caixa")) const;
     bool escreveServico(const QString &arquivo, const QString &servico = QStringLiteral("caixa")) const;
