@@ -4,6 +4,7 @@
 
 #include "msg_box.h"
 #include "program_folder.h"
+#include "servidor_rede.h"
 #include "single_instance.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ bool Abre_conexao()
 void Fecha_conexao()
 {
     Conexao::fechar();
+    Platform::ServidorRede::fechar();
 }
 
 void liberaInstancia()

@@ -13,7 +13,8 @@ bool Main(const std::function<QWidget *()> &formInicial);
 
 // Opens caixa.db in the program's folder; on failure the error report names "Função Open".
 bool Abre_conexao();
-// Closes the one connection (start form exit, main window unload).
+// Closes the one connection, and the one to the treasury's server (start form
+// exit, main window unload).
 void Fecha_conexao();
 
 // caixa.db in the program's folder.

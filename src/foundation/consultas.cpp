@@ -1,7 +1,9 @@
 #include "consultas.h"
 #include "globals.h"
 
+#include "error_report.h"
 #include "network.h"
+#include "servidor_rede.h"
 
 #include <optional>
 
@@ -71,11 +73,30 @@ bool Existe_recebimento(const QString &codBarra)
 
 bool Existe_recebimentos1(const QString &codBarra)
 {
-    return contaLinhas(QStringLiteral("SELECT ID FROM RECEBIMENTOS1 where CODBARRA = ?;"), codBarra).value_or(1) > 0;
+    const QString sql = QStringLiteral("SELECT ID FROM RECEBIMENTOS1 where CODBARRA = ?;");
+    if (!Platform::ServidorRede::servicoDefinido())
+        return contaLinhas(sql, codBarra).value_or(1) > 0;
+    AbreBD::gSQL = sql;
+    AbreBD::gRs.reset();
+    QSqlError erro;
+    if (const auto linhas = Platform::ServidorRede::consulta(sql, {codBarra}, &erro))
+        return !linhas->isEmpty();
+    // Reported as the data-access object reports a failed look-up.
+    bool numerico = false;
+    const int numero = erro.nativeErrorCode().toInt(&numerico);
+    // The server's first line says what failed; the rest quotes the statement.
+    QString texto = (erro.databaseText().isEmpty() ? erro.text() : erro.databaseText()).section(QLatin1Char('\n'), 0, 0);
+    if (!erro.nativeErrorCode().isEmpty())
+        texto += QStringLiteral(" (SQLSTATE %1)").arg(erro.nativeErrorCode());
+    Trata_erro(CaixaError(numerico ? numero : -1, texto, QStringLiteral("PostgreSQL")),
+               QStringLiteral("Função sqlSelect_ReadyOnly em clsDataAccess"));
+    return true;
 }
 
 bool Rede_ativa()
 {
+    if (Platform::ServidorRede::servicoDefinido())
+        return Platform::ServidorRede::ativo();
     return Platform::networkAlive();
 }
 

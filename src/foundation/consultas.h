@@ -20,11 +20,16 @@ QString Pega_codbanco(int idTipo);
 
 // True when the bar code was already received at this station (Recebimentos)
 // or at another one (RECEBIMENTOS1), without regard to case. A failed query
-// also answers true: a document that cannot be checked is not taken twice.
+// also answers true, after the error report: a document that cannot be
+// checked is not taken twice. With the connection service "caixa" defined
+// (Platform::ServidorRede) RECEBIMENTOS1 is the table on the treasury's
+// server, otherwise the one in caixa.db.
 bool Existe_recebimento(const QString &codBarra);
 bool Existe_recebimentos1(const QString &codBarra);
 
-// True when some network interface other than the loopback is up and running.
+// With the service "caixa" defined: true when the treasury's server answers
+// now (at most about 2 s of waiting, attempts 30 s apart while it is down).
+// Without it: true when some network interface other than the loopback is up.
 bool Rede_ativa();
 
 } // namespace Aplicativos

@@ -129,6 +129,10 @@ ProgramFolder::ProgramFolder(const Options &o)
     AbreBD::Fecha_conexao();
     AbreBD::reiniciaGlobais();
     qputenv("CAIXA_DIR", m_dir.path().toLocal8Bit());
+    // The PostgreSQL connection services are the folder's own (none until a
+    // test writes pg_service.conf there), never the machine's.
+    qputenv("PGSERVICEFILE", QFile::encodeName(file(QStringLiteral("pg_service.conf"))));
+    qputenv("PGSYSCONFDIR", QFile::encodeName(m_dir.path()));
     Relogio::fixar(QDateTime(QDate(2026, 12, 9), QTime(10, 30, 0)));
     messages = std::make_shared<ScriptedMessages>();
     setMessageService(messages);
@@ -150,6 +154,8 @@ ProgramFolder::~ProgramFolder()
 {
     AbreBD::Fecha_conexao();
     AbreBD::reiniciaGlobais();
+    qunsetenv("PGSERVICEFILE");
+    qunsetenv("PGSYSCONFDIR");
     setMessageService(nullptr);
     Relogio::definir({});
 }

@@ -10,7 +10,9 @@
 #include <memory>
 
 // What every test starts from: its own program folder with a fresh caixa.db,
-// a "Config.ini", scripted message boxes and a fixed clock.
+// a "Config.ini", scripted message boxes, a fixed clock and no PostgreSQL
+// connection service but the one a test writes into the folder's
+// "pg_service.conf" (PGSERVICEFILE and PGSYSCONFDIR point into the folder).
 namespace TestSupport {
 
 // The project's source folder (golden files, db/*.sql).
