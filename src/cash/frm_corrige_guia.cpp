@@ -135,9 +135,11 @@ void frmCorrigeGuia::montaConsulta(QWidget *aba)
 
     connect(cmdProcura, &QPushButton::clicked, this, &frmCorrigeGuia::cmdProcura_Click);
     connect(Command1[1], &QPushButton::clicked, this, [this] { Command1_Click(1); });
-    connect(ListView1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem *atual) {
-        if (atual)
-            m_tag = atual->text(ORDEM);
+    // Only a click chooses a row: the focus entering the list, which makes
+    // its first row current, or the arrow keys choose nothing.
+    connect(ListView1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) {
+        if (item)
+            m_tag = item->text(ORDEM);
     });
 }
 

@@ -87,6 +87,7 @@ void escolhe(frmCorrigeGuia &w, const QString &ordem)
     const auto achados = w.ListView1->findItems(ordem, Qt::MatchExactly, 0);
     QVERIFY(!achados.isEmpty());
     w.ListView1->setCurrentItem(achados.first());
+    emit w.ListView1->itemClicked(achados.first(), 0);
 }
 
 // Chooses the item in the list and brings it to "Cadastro".
@@ -133,6 +134,7 @@ private slots:
     void abreModal();
     void valorZeroEhDinheiro();
     void motivoComoDigitado();
+    void focoNaListaNaoEscolheLinha();
 };
 
 void TstCorrigeGuia::listaEPesquisaDoMovimento()
@@ -441,5 +443,28 @@ void TstCorrigeGuia::motivoComoDigitado()
              qPrintable(TextFile::readAll(d.log)));
 }
 
+void TstCorrigeGuia::focoNaListaNaoEscolheLinha()
+{
+    Dia d;
+    frmCorrigeGuia w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.txtpesquisa->setFocus();
+    for (int i = 0; i < 8 && !w.ListView1->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(w.ListView1->hasFocus());
+    QTest::keyClick(w.ListView1, Qt::Key_Down);
+    QVERIFY(w.ListView1->currentItem());
+    QCOMPARE(w.Tag(), QString());
+    w.Command1[1]->click();
+    QCOMPARE(d.pasta.messages->texts(), QStringList{"Informe um item !!!"});
+    QCOMPARE(w.SSTab->currentIndex(), 0);
+
+    const QRect linha = w.ListView1->visualItemRect(w.ListView1->topLevelItem(0));
+    QTest::mouseClick(w.ListView1->viewport(), Qt::LeftButton, {}, linha.center());
+    QCOMPARE(w.Tag(), w.ListView1->topLevelItem(0)->text(0));
+}
+
 QTEST_MAIN(TstCorrigeGuia)
 #include "tst_corrige_guia.moc"
+
