@@ -524,8 +524,11 @@ void TstDia::umDia()
         auto *c = static_cast<frmCorrigeGuia *>(w);
         const auto escolhe = [c](const QString &ordem) {
             const auto achados = c->ListView1->findItems(ordem, Qt::MatchExactly, 0);
-            if (!achados.isEmpty())
-                c->ListView1->setCurrentItem(achados.first());
+            if (!achados.isEmpty()) {
+                c->ListView1->scrollToItem(achados.first());
+                QTest::mouseClick(c->ListView1->viewport(), Qt::LeftButton, {},
+                                  c->ListView1->visualItemRect(achados.first()).center());
+            }
             c->Command1[1]->click();
         };
         escolhe(QStringLiteral("0003"));
