@@ -159,6 +159,8 @@ void frmCorrigeGuia::montaCadastro(QWidget *aba)
     txtmotivo = nomeado(new QPlainTextEdit(aba), "txtmotivo");
     txtmotivo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Caixa::maiusculas(txtmotivo, std::numeric_limits<int>::max());
+    // The reason has its own check and message, after the required fields.
+    txtmotivo->setProperty("Tag", QStringLiteral("0"));
     txttipoantigo = caixa("txttipoantigo", aba, false);
     txtvalorantigo = caixa("txtvalorantigo", aba, false);
     txttipoantigo->hide();

@@ -75,10 +75,13 @@ public:
 OrdemJanelas *ordemJanelas()
 {
     static QPointer<OrdemJanelas> ordem;
-    if (!ordem && qApp) {
+    // Programs without windows run a bare QCoreApplication, which qApp
+    // (a cast to QApplication) must not be used on.
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!ordem && app) {
         ordem = new OrdemJanelas;
-        ordem->setParent(qApp);
-        qApp->installEventFilter(ordem);
+        ordem->setParent(app);
+        app->installEventFilter(ordem);
     }
     return ordem;
 }

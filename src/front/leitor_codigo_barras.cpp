@@ -13,7 +13,6 @@ using Desfecho = ResultadoLeitura::Desfecho;
 
 namespace {
 
-const QString localLeitura = QStringLiteral("Função de Leitura Código de Barras");
 const QString erroLeitura = QStringLiteral("ERRO NA LEITURA DO CÓDIGO DE BARRAS!!!");
 
 // The types whose IDTIPO is one of the keys, kinds of money left out; nullopt
@@ -218,8 +217,8 @@ ResultadoLeitura LeitorCodigoBarras::VerificaLeituraCodigoBarras(const QString &
 
     // Whatever the kind, a previous-year document is refused when its type
     // blocks it, and announced otherwise.
-    const auto anoAnteriorBloqueado = [&](const QDate &vencimento, bool bloqueio) {
-        if (vencimento.year() >= ajustes.dataCaixa.year())
+    const auto anoAnteriorBloqueado = [&](int anoVencimento, bool bloqueio) {
+        if (anoVencimento >= ajustes.dataCaixa.year())
             return false;
         if (bloqueio) {
             m_avisos.bloqueia();
@@ -248,15 +247,15 @@ ResultadoLeitura LeitorCodigoBarras::VerificaLeituraCodigoBarras(const QString &
         const Currency valor = valorDoTexto(posicoes(codigo, 5, 13) + QLatin1Char(',') + posicoes(codigo, 14, 15));
         const QString textoVencimento = posicoes(codigo, 26, 27) + QLatin1Char('/') + posicoes(codigo, 24, 25)
                                         + QLatin1Char('/') + posicoes(codigo, 20, 23);
-        const QDate vencimento = QDate::fromString(textoVencimento, QStringLiteral("dd/MM/yyyy"));
-        if (!vencimento.isValid()) {
-            Aplicativos::Trata_erro(CaixaError(13, QStringLiteral("Tipo incompatível"), QStringLiteral("frmFrente")),
-                                    localLeitura);
-            l.r.desfecho = Desfecho::Erro;
+        if (anoAnteriorBloqueado(posicoes(codigo, 20, 23).toInt(), l.bloqueado(l.c))) {
+            l.recusa();
             return l.r;
         }
-        if (anoAnteriorBloqueado(vencimento, l.bloqueado(l.c))) {
-            l.recusa();
+        // A due date that is no date (month 13) ends the payment step
+        // quietly; the code stays in the box for the teller to see.
+        const QDate vencimento = QDate::fromString(textoVencimento, QStringLiteral("dd/MM/yyyy"));
+        if (!vencimento.isValid()) {
+            l.r.desfecho = Desfecho::Erro;
             return l.r;
         }
         const bool juros = l.juros(l.c) || (l.c == QLatin1String("0425") && posicoes(codigo, 44, 44) == QLatin1String("3"));
@@ -277,7 +276,7 @@ ResultadoLeitura LeitorCodigoBarras::VerificaLeituraCodigoBarras(const QString &
             return l.r;
         }
         l.selecionaTipo(bancoA ? l.a : l.b);
-        if (anoAnteriorBloqueado(vencimentoFator, l.bloqueado(l.a) || l.bloqueado(l.b))) {
+        if (anoAnteriorBloqueado(vencimentoFator.year(), l.bloqueado(l.a) || l.bloqueado(l.b))) {
             l.recusa();
             return l.r;
         }
@@ -286,7 +285,7 @@ ResultadoLeitura LeitorCodigoBarras::VerificaLeituraCodigoBarras(const QString &
 
     if (l.d == QLatin1String("0000")) {
         l.selecionaTipo(l.e);
-        if (anoAnteriorBloqueado(vencimentoFator, l.bloqueado(l.e))) {
+        if (anoAnteriorBloqueado(vencimentoFator.year(), l.bloqueado(l.e))) {
             l.recusa();
             return l.r;
         }

@@ -60,7 +60,7 @@ struct ResultadoLeitura {
         Recusado,        // refused: txtValorCodBarra emptied, nothing added
         Adicionado,      // `linha` goes to the end of lstSoma (Adiciona_item_soma)
         NaoClassificado, // no kind matched: the code stays in the box
-        Erro,            // reported through the error report; the code stays
+        Erro,            // a payment step failed (reported where that step says); the code stays
     };
     Desfecho desfecho = Desfecho::Ignorado;
     // Every answer but Ignorado: lstSoma is made visible and cmbTipoGuia is

@@ -301,8 +301,14 @@ void TstCorrigeGuia::camposMotivoEValorRecusados()
     w.txtmotivo->setPlainText("X");
     w.Command2->click();
     w.cmbOrgao->setCurrentIndex(0);
-    w.txtmotivo->setPlainText("   \n ");
-    w.Command2->click();
+    // The reason is no required field: empty or blank, it gets its own message.
+    for (const char *semMotivo : {"", "   \n "}) {
+        w.txtmotivo->setPlainText(semMotivo);
+        w.Command2->click();
+        QCOMPARE(d.pasta.messages->boxes.last().text, QString("Um motivo deve ser especificado!!"));
+        QCOMPARE(d.pasta.messages->boxes.last().style, int(Vb::vbExclamation));
+        QCOMPARE(w.focusWidget(), w.txtmotivo);
+    }
     w.Command1[3]->click();
     for (const char *ruim : {"abc", "-1,00", "1,234", ""}) {
         w.mskvalor->setText(ruim);
@@ -311,8 +317,9 @@ void TstCorrigeGuia::camposMotivoEValorRecusados()
     }
     QCOMPARE(d.pasta.messages->texts(),
              QStringList({"Todos os campos obrigatórios devem ser preenchidos!!", "Um motivo deve ser especificado!!",
-                          "Um motivo deve ser especificado!!", "Você precisa informar um valor válido!!",
+                          "Um motivo deve ser especificado!!", "Um motivo deve ser especificado!!",
                           "Você precisa informar um valor válido!!", "Você precisa informar um valor válido!!",
+                          "Você precisa informar um valor válido!!",
                           "Todos os campos obrigatórios devem ser preenchidos!!"}));
     QCOMPARE(w.txtmotivo->toPlainText(), QString("MOTIVO")); // typed in capitals
     QCOMPARE(w.SSTab->currentIndex(), 1);

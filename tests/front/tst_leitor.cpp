@@ -94,7 +94,7 @@ private slots:
     void outroDocumento();
     void bandeirasNulasEChavesRepetidas();
     void tipoQueClassificaVemPrimeiro();
-    void dataInvalidaVaiAoRelatorioDeErros();
+    void dataInvalidaEncerraOPagamentoSemMensagem();
     void erroNoPagamentoDiversoTemSeuLugar();
     void tiposDeDemonstracaoClassificam();
 
@@ -471,20 +471,37 @@ void TstLeitor::tipoQueClassificaVemPrimeiro()
     QCOMPARE(r.linha->idTipo, 8);
 }
 
-void TstLeitor::dataInvalidaVaiAoRelatorioDeErros()
+// A collection due date that is no date (month 13) ends the payment step with
+// no message: nothing is added and the code stays in the box. The previous-year
+// rule before it still reads the year as written.
+void TstLeitor::dataInvalidaEncerraOPagamentoSemMensagem()
 {
-    QString codigo = Gerador::arrecadacao('6', 10000, empresa("0124"), QDate(2026, 12, 20), QString(17, '1'));
-    codigo.replace(23, 2, QStringLiteral("13")); // month 13
-    // With its digit made right again for the changed code.
-    const QString semDv = codigo.left(3) + codigo.mid(4);
-    codigo[3] = QChar('0' + Gerador::dvModulo10(semDv));
-    const ResultadoLeitura r = le(codigo);
+    const auto comMes13 = [](const char *chave, int ano) {
+        QString codigo = Gerador::arrecadacao('6', 10000, empresa(chave), QDate(ano, 12, 20), QString(17, '1'));
+        codigo.replace(23, 2, QStringLiteral("13"));
+        // With its digit made right again for the changed code.
+        const QString semDv = codigo.left(3) + codigo.mid(4);
+        codigo[3] = QChar('0' + Gerador::dvModulo10(semDv));
+        return codigo;
+    };
+    const ResultadoLeitura r = le(comMes13("0124", 2026));
     QCOMPARE(r.desfecho, Desfecho::Erro);
     QVERIFY(!r.limpaCodigo);
     QVERIFY(!r.linha);
-    QCOMPARE(m_pasta->messages->boxes.size(), 1);
-    QVERIFY(m_pasta->messages->boxes.first().text.endsWith(QStringLiteral("Função de Leitura Código de Barras")));
-    QVERIFY(TestSupport::readFile(m_pasta->file(QStringLiteral("Log.ini"))).contains("Tipo incompat"));
+    QVERIFY(m_avisos.mostrados.isEmpty());
+
+    const ResultadoLeitura avisada = le(comMes13("0124", 2025));
+    QCOMPARE(avisada.desfecho, Desfecho::Erro);
+    QVERIFY(!avisada.limpaCodigo);
+    QCOMPARE(m_avisos.mostrados, QStringList{"frmContavencida"});
+
+    const ResultadoLeitura bloqueada = le(comMes13("0123", 2025));
+    QCOMPARE(bloqueada.desfecho, Desfecho::Recusado);
+    QVERIFY(bloqueada.limpaCodigo);
+    QCOMPARE(m_avisos.mostrados, QStringList({"frmContavencida", "frmBloqueia"}));
+
+    QVERIFY(m_pasta->messages->boxes.isEmpty());
+    QVERIFY(!TestSupport::readFile(m_pasta->file(QStringLiteral("Log.ini"))).contains("Tipo incompat"));
 }
 
 void TstLeitor::tiposDeDemonstracaoClassificam()

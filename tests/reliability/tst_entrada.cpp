@@ -239,9 +239,15 @@ void TstEntrada::le(const QString &codigo, SomaLista &soma, const QString &orige
     case Desfecho::NaoClassificado:
         QVERIFY2(!r.linha && soAscii(codigo), qPrintable(onde));
         break;
-    case Desfecho::Erro:
-        QVERIFY2(!r.linha && !m_pasta->messages->boxes.isEmpty(), qPrintable(onde));
+    case Desfecho::Erro: {
+        // The code stays; only a collection due date that is no date ends
+        // its payment step without a message.
+        const bool semData = chavesF.contains(posicoes(codigo, 16, 19))
+                             && !QDate::fromString(posicoes(codigo, 20, 27), QStringLiteral("yyyyMMdd")).isValid();
+        QVERIFY2(!r.linha && !r.limpaCodigo, qPrintable(onde));
+        QVERIFY2(m_pasta->messages->boxes.isEmpty() == semData, qPrintable(onde));
         break;
+    }
     }
 }
 
