@@ -110,23 +110,27 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
 
 bool append(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        setError(error, f.errorString());
-        return false;
+    // The file is written anew and renamed rather than appended in place: a
+    // process killed inside a write() can leave half a block behind, and the
+    // desk's files must never end in half a line.
+    QByteArray all;
+    QFile old(path);
+    if (old.exists()) {
+        // Opened for writing too, so a file that cannot be written is refused
+        // as an append to it would be.
+        if (!old.open(QIODevice::ReadWrite)) {
+            setError(error, old.errorString());
+            return false;
+        }
+        all = old.readAll();
+        if (old.error() != QFileDevice::NoError) {
+            setError(error, old.errorString());
+            return false;
+        }
+        old.close();
     }
-    const qint64 before = f.size();
-    const qint64 n = f.write(bytes);
-    const bool flushed = f.flush();
-    if (n != bytes.size() || !flushed) {
-        setError(error, f.errorString());
-        f.close();
-        // Take back a torn tail so the file never ends in half a line.
-        QFile::resize(path, before);
-        return false;
-    }
-    f.close();
-    return true;
+    all += bytes;
+    return writeAll(path, all, error);
 }
 
 bool appendLines(const QString &path, const QStringList &lines, QString *error)
