@@ -245,9 +245,10 @@ ResultadoLeitura LeitorCodigoBarras::VerificaLeituraCodigoBarras(const QString &
         }
         l.selecionaTipo(l.c);
         const Currency valor = valorDoTexto(posicoes(codigo, 5, 13) + QLatin1Char(',') + posicoes(codigo, 14, 15));
+        const QString anoVencimento = posicoes(codigo, 20, 23);
         const QString textoVencimento = posicoes(codigo, 26, 27) + QLatin1Char('/') + posicoes(codigo, 24, 25)
-                                        + QLatin1Char('/') + posicoes(codigo, 20, 23);
-        if (anoAnteriorBloqueado(posicoes(codigo, 20, 23).toInt(), l.bloqueado(l.c))) {
+                                        + QLatin1Char('/') + anoVencimento;
+        if (anoAnteriorBloqueado(anoVencimento.toInt(), l.bloqueado(l.c))) {
             l.recusa();
             return l.r;
         }

@@ -116,9 +116,8 @@ bool append(const QString &path, const QByteArray &bytes, QString *error)
     QByteArray all;
     QFile old(path);
     if (old.exists()) {
-        // Opened for writing too, so a file that cannot be written is refused
-        // as an append to it would be.
-        if (!old.open(QIODevice::ReadWrite)) {
+        // A file that cannot be written is refused by writeAll below.
+        if (!old.open(QIODevice::ReadOnly)) {
             setError(error, old.errorString());
             return false;
         }
