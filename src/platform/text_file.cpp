@@ -108,28 +108,50 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
     return writeAll(path, linesToBytes(lines), error);
 }
 
+// True when the file's last byte, at size - 1, ends a line.
+static bool endsInLineEnd(QFile &f, qint64 size, bool *ok)
+{
+    char last = 0;
+    *ok = f.seek(size - 1) && f.getChar(&last);
+    return last == '\n';
+}
+
 bool append(const QString &path, const QByteArray &bytes, QString *error)
 {
-    // The file is written anew and renamed rather than appended in place: a
-    // process killed inside a write() can leave half a block behind, and the
-    // desk's files must never end in half a line.
-    QByteArray all;
-    QFile old(path);
-    if (old.exists()) {
-        // A file that cannot be written is refused by writeAll below.
-        if (!old.open(QIODevice::ReadOnly)) {
-            setError(error, old.errorString());
-            return false;
-        }
-        all = old.readAll();
-        if (old.error() != QFileDevice::NoError) {
-            setError(error, old.errorString());
-            return false;
-        }
-        old.close();
+    // In place, so an append costs the block whatever the file's size. Read
+    // access too: the last byte tells whether a line was left cut.
+    QFile f(path);
+    const bool existia = f.exists();
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
+        setError(error, f.errorString());
+        return false;
     }
-    all += bytes;
-    return writeAll(path, all, error);
+    const qint64 before = f.size();
+    QByteArray out;
+    if (before > 0) {
+        bool ok = false;
+        // A line cut by a crash or by hand stays as it is; the block starts
+        // on a line of its own.
+        if (!endsInLineEnd(f, before, &ok))
+            out = "\r\n";
+        if (!ok) {
+            setError(error, f.errorString());
+            return false;
+        }
+    }
+    out += bytes;
+    // One write at the end (the file is in append mode, whatever the position).
+    if (f.write(out) != out.size()) {
+        setError(error, f.errorString());
+        // Take back a torn tail so a failed append leaves the file as it was;
+        // a file it created goes, since callers start a missing file with a banner.
+        if (existia)
+            f.resize(before);
+        else
+            f.remove();
+        return false;
+    }
+    return true;
 }
 
 bool appendLines(const QString &path, const QStringList &lines, QString *error)

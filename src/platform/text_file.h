@@ -4,8 +4,8 @@
 #include <QStringList>
 
 // Text files as the desk's other systems expect them: Windows-1252 bytes and
-// CR LF line ends. Files are replaced through a temporary file and a rename,
-// appends too, and report failure instead of hiding it.
+// CR LF line ends. Whole files are replaced through a temporary file and a
+// rename; logs are appended in place. Both report failure instead of hiding it.
 namespace TextFile {
 
 // Windows-1252 bytes of the text; a character with no Windows-1252 form becomes '?'.
@@ -22,9 +22,9 @@ QByteArray linesToBytes(const QStringList &lines);
 bool writeAll(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);
 
-// Appends the bytes at the end of the file, creating it when missing: the old
-// file with the bytes added replaces it, as writeAll does. False on any
-// failure, in which case the previous file is left as it was.
+// Appends the bytes at the end of the file, creating it when missing. A file
+// whose last line is cut gets CR LF first; nothing already there is changed.
+// False on any failure, in which case the previous file is left as it was.
 bool append(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 bool appendLines(const QString &path, const QStringList &lines, QString *error = nullptr);
 

@@ -1,12 +1,15 @@
 #include "msg_box.h"
 #include "program_folder.h"
 #include "single_instance.h"
+#include "test_support.h"
 #include "text_file.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class TstPlatform : public QObject {
     Q_OBJECT
@@ -35,6 +38,55 @@ private slots:
         QVERIFY(!ok);
         QVERIFY(!TextFile::appendLines(dir.filePath("nao/existe.txt"), {"x"}));
         QVERIFY(!TextFile::writeLines(dir.filePath("nao/existe.txt"), {"x"}));
+    }
+
+    // Appends go at the end as they stand; only a cut last line is closed
+    // first, so the new block starts on a line of its own.
+    void appendsAfterWhateverTheFileEndsIn()
+    {
+        QTemporaryDir dir;
+        const QByteArray bloco("Aut: 002\tTipo: IPTU\r\n");
+        const QList<QPair<QByteArray, QByteArray>> casos{
+            {"Aut: 001\tTipo: IP", "Aut: 001\tTipo: IP\r\n"},
+            {"Aut: 001\r\n", "Aut: 001\r\n"},
+            {"Aut: 001\n", "Aut: 001\n"},
+            {"Aut: 001\r", "Aut: 001\r\r\n"},
+            {"", ""},
+        };
+        for (const auto &[antes, depois] : casos) {
+            const QString f = dir.filePath("receb.txt");
+            QVERIFY(TextFile::writeAll(f, antes));
+            QVERIFY(TextFile::append(f, bloco));
+            QCOMPARE(TestSupport::readFile(f), depois + bloco);
+        }
+        // A missing file is created with the permissions a whole file gets.
+        const QString novo = dir.filePath("novo.txt");
+        QVERIFY(TextFile::append(novo, bloco));
+        QCOMPARE(TestSupport::readFile(novo), bloco);
+        QVERIFY(TextFile::writeAll(dir.filePath("inteiro.txt"), bloco));
+        QCOMPARE(QFile::permissions(novo), QFile::permissions(dir.filePath("inteiro.txt")));
+    }
+
+    void appendRefusedByAFileThatCannotBeWritten()
+    {
+        QTemporaryDir dir;
+        const QString f = dir.filePath("Log.ini");
+        QVERIFY(TextFile::writeAll(f, "linha cortada"));
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(f, QFile::ReadOwner | QFile::ReadOther));
+        // Permissions mean nothing to root: the append runs as nobody then.
+        const pid_t filho = fork();
+        if (filho == 0) {
+            if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(3);
+            QString erro;
+            _exit(TextFile::append(f, "mais\r\n", &erro) ? 1 : erro.isEmpty() ? 2 : 0);
+        }
+        int estado = -1;
+        QCOMPARE(waitpid(filho, &estado, 0), filho);
+        QVERIFY(WIFEXITED(estado));
+        QCOMPARE(WEXITSTATUS(estado), 0);
+        QCOMPARE(TestSupport::readFile(f), QByteArray("linha cortada"));
     }
 
     void programFolderFollowsTheEnvironment()

@@ -1,6 +1,7 @@
 // The other process of the reliability tests.
-//   grava <idMovimento>   records items as the desk does, one after the other,
-//                         until it is killed ("pronto" once the first is in)
+//   grava <idMovimento> [n]  records items as the desk does, one after the
+//                         other, until it is killed ("pronto" once the first
+//                         is in), or n items and ends
 //   trava <modo>          holds caixa.db locked ("exclusivo": nobody reads,
 //                         "escrita": nobody writes) until it is killed
 //   inicia                the program's start, then one write; every message
@@ -35,30 +36,25 @@ void diz(const QString &texto)
     std::fflush(stdout);
 }
 
-int grava(int idMovimento)
+int grava(int idMovimento, int quantos)
 {
     if (!Conexao::abrir(AbreBD::arquivoBanco()))
         return 3;
     const QString arquivo = ArquivoRecebimentos::nome(Platform::programFolder() + QLatin1Char('/'), QStringLiteral("1"),
                                                       QDate(2026, 12, 9));
     clsRecebimentos recebimentos;
-    for (bool primeiro = true;; primeiro = false) {
+    for (int feitos = 1; quantos <= 0 || feitos <= quantos; ++feitos) {
         const auto numero = GravaRecebimento::proximaAutenticacao(idMovimento);
         if (!numero)
             return 4;
-        const LinhaSoma l = ItemTeste::linha(*numero);
-        if (!GravaRecebimento::grava(recebimentos, l, idMovimento, *numero))
+        if (!GravaRecebimento::grava(recebimentos, ItemTeste::linha(*numero), idMovimento, *numero))
             return 5;
-        const ArquivoRecebimentos::Item item{l.seq, *numero, l.tipo, l.valor.format(), QString(), l.parcela, l.obs,
-                                             l.codBarra};
-        if (!ArquivoRecebimentos::acrescenta(arquivo, ArquivoRecebimentos::blocoItem(
-                                                          item, QStringLiteral("09/12/2026"), QStringLiteral("10:30"),
-                                                          QStringLiteral("CAIXA 01"), l.valor.format(),
-                                                          QStringLiteral("0,00"))))
+        if (!ArquivoRecebimentos::acrescenta(arquivo, ItemTeste::bloco(*numero)))
             return 6;
-        if (primeiro)
+        if (feitos == 1)
             diz(QStringLiteral("pronto"));
     }
+    return 0;
 }
 
 int trava(const QString &modo)
@@ -128,7 +124,7 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     const QString modo = args.value(1);
     if (modo == QLatin1String("grava"))
-        return grava(args.value(2).toInt());
+        return grava(args.value(2).toInt(), args.value(3).toInt());
     if (modo == QLatin1String("trava"))
         return trava(args.value(2));
     if (modo == QLatin1String("inicia"))

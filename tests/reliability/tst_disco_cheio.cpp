@@ -9,6 +9,7 @@
 #include "gera_integracao.h"
 #include "globals.h"
 #include "ini_file.h"
+#include "registro_estornos.h"
 #include "aplicativos.h"
 #include "saldo_cofre.h"
 #include "test_support.h"
@@ -87,6 +88,7 @@ class TstDiscoCheio : public QObject {
     Q_OBJECT
 private slots:
     void arquivoDeRecebimentos();
+    void registroDeEstornosNovo();
     void arquivosDaSoma();
     void retornoFebraban();
     void arquivoDeIntegracao();
@@ -116,6 +118,25 @@ void TstDiscoCheio::arquivoDeRecebimentos()
     }
     QVERIFY(ArquivoRecebimentos::acrescenta(arquivo, bloco));
     QCOMPARE(le(arquivo), antes + TextFile::linesToBytes(bloco));
+}
+
+// The reversal log starts with its banner when missing: a first entry that
+// did not fit must not leave an empty file behind that skips the banner.
+void TstDiscoCheio::registroDeEstornosNovo()
+{
+    TestSupport::ProgramFolder pasta;
+    const QString arquivo = pasta.file(QStringLiteral("estornos.txt"));
+    const QStringList entrada{QStringLiteral("Aut: 001"), QStringLiteral("Motivo do estorno: teste")};
+    {
+        DiscoCheio cheio(0);
+        QString erro;
+        QVERIFY(!RegistroEstornos::acrescenta(arquivo, entrada, &erro));
+        QVERIFY(!erro.isEmpty());
+    }
+    QVERIFY(!QFile::exists(arquivo));
+    QVERIFY(RegistroEstornos::acrescenta(arquivo, entrada));
+    QCOMPARE(le(arquivo),
+             TextFile::linesToBytes(RegistroEstornos::cabecalho(AbreBD::gPref, AbreBD::gGuiche) + entrada));
 }
 
 void TstDiscoCheio::arquivosDaSoma()

@@ -1,7 +1,8 @@
 // A process recording items is killed with SIGKILL at random moments; after
 // each kill the database is whole, no movement repeats an authentication
 // number, every row is whole, and the receipt file never runs ahead of the
-// rows nor ends in a torn block.
+// rows. The next recording keeps the file as the kill left it and starts its
+// block on a line of its own.
 #include "item_teste.h"
 
 #include "data_access.h"
@@ -10,7 +11,6 @@
 
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -55,44 +55,15 @@ private:
     QSqlDatabase m_db;
 };
 
-// The authentication numbers of the receipt file, in order; false when the
-// file does not end on a whole item block.
-bool autenticacoesDoArquivo(const QString &arquivo, QList<int> *aut, QString *porque)
+QByteArray bytesDoBloco(int autentica) { return TextFile::linesToBytes(ItemTeste::bloco(autentica)); }
+
+// Runs the helper recording items; "quantos" 0 records until it is killed.
+bool iniciaGravacao(QProcess &filho, int idMovimento, int quantos)
 {
-    const QByteArray bytes = TestSupport::readFile(arquivo);
-    if (bytes.isEmpty())
-        return true;
-    if (!bytes.endsWith("\r\n")) {
-        *porque = QStringLiteral("the file ends in the middle of a line");
-        return false;
-    }
-    const QStringList linhas = TextFile::decode(bytes).split(QStringLiteral("\r\n"));
-    static const QRegularExpression linhaAut(QStringLiteral("^Aut: (\\d+)\\t"));
-    // A block: 3 payment lines, an empty one, "Aut:" and "COD.:" (6 lines).
-    int noBloco = 0;
-    for (const QString &l : linhas.mid(0, linhas.size() - 1)) {
-        ++noBloco;
-        if (noBloco == 5) {
-            const auto m = linhaAut.match(l);
-            if (!m.hasMatch()) {
-                *porque = QStringLiteral("not an authentication line: ") + l;
-                return false;
-            }
-            *aut << m.captured(1).toInt();
-        }
-        if (noBloco == 6) {
-            if (!l.startsWith(QLatin1String("COD.: "))) {
-                *porque = QStringLiteral("not a code line: ") + l;
-                return false;
-            }
-            noBloco = 0;
-        }
-    }
-    if (noBloco != 0) {
-        *porque = QStringLiteral("the last block has %1 of its 6 lines").arg(noBloco);
-        return false;
-    }
-    return true;
+    filho.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    filho.start(QStringLiteral(CAIXA_AUXILIAR),
+                {QStringLiteral("grava"), QString::number(idMovimento), QString::number(quantos)});
+    return filho.waitForStarted(10000);
 }
 
 } // namespace
@@ -118,13 +89,15 @@ void TstQueda::mortoAoGravar()
                            ? qEnvironmentVariableIntValue("CAIXA_CONFIAB_QUEDAS")
                            : 100;
     QRandomGenerator sorte(quint32(qEnvironmentVariableIntValue("CAIXA_CONFIAB_SEMENTE") + 20261209));
-    QList<int> faltamNoArquivo;
+    // The file as it stood after the last whole recording, and the first
+    // authentication number after it.
+    QByteArray conferido;
+    int proxima = 1;
+    int ultimoFora = 0;
     int linhasAntes = 0;
     for (int k = 0; k < quedas; ++k) {
         QProcess filho;
-        filho.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        filho.start(QStringLiteral(CAIXA_AUXILIAR), {QStringLiteral("grava"), QString::number(idMovimento)});
-        QVERIFY2(filho.waitForStarted(10000), "helper did not start");
+        QVERIFY2(iniciaGravacao(filho, idMovimento, 0), "helper did not start");
         QByteArray lido;
         while (!lido.contains("pronto") && filho.waitForReadyRead(10000))
             lido += filho.readAllStandardOutput();
@@ -135,52 +108,70 @@ void TstQueda::mortoAoGravar()
         QVERIFY(filho.waitForFinished(10000));
         QCOMPARE(filho.exitStatus(), QProcess::CrashExit);
 
-        Leitura l(banco);
         const QString ctx = QStringLiteral("after kill %1").arg(k + 1);
-        QCOMPARE(l.linhas(QStringLiteral("PRAGMA integrity_check")).value(0).value(0).toString(), QStringLiteral("ok"));
-        QVERIFY2(l.linhas(QStringLiteral("SELECT IDMOVIMENTO, AUTENTICA FROM Recebimentos GROUP BY IDMOVIMENTO, "
-                                         "AUTENTICA HAVING COUNT(*) > 1"))
-                     .isEmpty(),
-                 qPrintable(ctx));
-        const QList<QVariantList> rows =
-            l.linhas(QStringLiteral("SELECT AUTENTICA, CODBARRA, IDMOVIMENTO, TIPO, VALOR, VENCIMENTO, PARCELA, OBS, "
-                                    "INTEGRA, EXPORT FROM Recebimentos ORDER BY AUTENTICA"));
-        QVERIFY2(rows.size() > linhasAntes, qPrintable(ctx + QStringLiteral(": no new row")));
-        for (int i = 0; i < rows.size(); ++i) {
-            const QVariantList &r = rows.at(i);
-            const int aut = r.at(0).toInt();
-            QCOMPARE(aut, i + 1); // numbered without a gap
-            const LinhaSoma e = ItemTeste::linha(aut);
-            const QVariantList esperado{aut, e.codBarra, idMovimento, e.idTipo, e.valor.raw(), e.vencimento,
-                                        e.parcela, e.obs, 0, 0};
-            for (int c = 0; c < esperado.size(); ++c)
-                QVERIFY2(r.at(c).toString() == esperado.at(c).toString(),
-                         qPrintable(ctx + QStringLiteral(": row %1 column %2 reads %3").arg(aut).arg(c).arg(r.at(c).toString())));
-        }
-        linhasAntes = int(rows.size());
-
-        QList<int> noArquivo;
-        QString porque;
-        QVERIFY2(autenticacoesDoArquivo(arquivo, &noArquivo, &porque), qPrintable(ctx + QStringLiteral(": ") + porque));
-        // The file only ever holds recorded items, in order, and a kill can
-        // cost it at most the item being recorded: the last row.
-        QList<int> faltam;
-        int j = 0;
-        for (int a = 1; a <= rows.size(); ++a) {
-            if (j < noArquivo.size() && noArquivo.at(j) == a)
-                ++j;
-            else
-                faltam << a;
-        }
-        QVERIFY2(j == noArquivo.size(), qPrintable(ctx + QStringLiteral(": the file names an item with no row")));
-        for (int a : faltam)
-            if (!faltamNoArquivo.contains(a)) {
-                QVERIFY2(a == rows.size(), qPrintable(ctx + QStringLiteral(": item %1 is missing from the file").arg(a)));
-                faltamNoArquivo << a;
+        int linhas = 0;
+        {
+            Leitura l(banco);
+            QCOMPARE(l.linhas(QStringLiteral("PRAGMA integrity_check")).value(0).value(0).toString(), QStringLiteral("ok"));
+            QVERIFY2(l.linhas(QStringLiteral("SELECT IDMOVIMENTO, AUTENTICA FROM Recebimentos GROUP BY IDMOVIMENTO, "
+                                             "AUTENTICA HAVING COUNT(*) > 1"))
+                         .isEmpty(),
+                     qPrintable(ctx));
+            const QList<QVariantList> rows = l.linhas(
+                QStringLiteral("SELECT AUTENTICA, CODBARRA, IDMOVIMENTO, TIPO, VALOR, VENCIMENTO, PARCELA, OBS, "
+                               "INTEGRA, EXPORT FROM Recebimentos ORDER BY AUTENTICA"));
+            QVERIFY2(rows.size() > linhasAntes, qPrintable(ctx + QStringLiteral(": no new row")));
+            for (int i = 0; i < rows.size(); ++i) {
+                const QVariantList &r = rows.at(i);
+                const int aut = r.at(0).toInt();
+                QCOMPARE(aut, i + 1); // numbered without a gap
+                const LinhaSoma e = ItemTeste::linha(aut);
+                const QVariantList esperado{aut, e.codBarra, idMovimento, e.idTipo, e.valor.raw(), e.vencimento,
+                                            e.parcela, e.obs, 0, 0};
+                for (int c = 0; c < esperado.size(); ++c)
+                    QVERIFY2(r.at(c).toString() == esperado.at(c).toString(),
+                             qPrintable(ctx + QStringLiteral(": row %1 column %2 reads %3").arg(aut).arg(c).arg(r.at(c).toString())));
             }
+            linhas = int(rows.size());
+        }
+
+        // After the kill: the file checked before, then the killed process's
+        // items in order, each a whole block but the last recorded one, which
+        // may be whole, cut anywhere, or absent. Nothing with no row.
+        const QByteArray aposQueda = TestSupport::readFile(arquivo);
+        QVERIFY2(aposQueda.startsWith(conferido), qPrintable(ctx + QStringLiteral(": the file before it changed")));
+        qsizetype pos = conferido.size();
+        for (int a = proxima; a < linhas; ++a) {
+            const QByteArray bloco = bytesDoBloco(a);
+            QVERIFY2(aposQueda.mid(pos, bloco.size()) == bloco,
+                     qPrintable(ctx + QStringLiteral(": item %1 is not whole in the file").arg(a)));
+            pos += bloco.size();
+        }
+        const QByteArray resto = aposQueda.mid(pos);
+        const QByteArray ultimo = bytesDoBloco(linhas);
+        QVERIFY2(ultimo.startsWith(resto), qPrintable(ctx + QStringLiteral(": the file runs ahead of the rows")));
+        if (resto != ultimo)
+            ++ultimoFora;
+
+        // The next recording, to its end: the file as the kill left it, a
+        // line end closing a cut line, and the new item's whole block.
+        QProcess seguinte;
+        QVERIFY2(iniciaGravacao(seguinte, idMovimento, 1), "helper did not start");
+        QVERIFY(seguinte.waitForFinished(10000));
+        QCOMPARE(seguinte.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(seguinte.exitCode(), 0);
+        QByteArray esperado = aposQueda;
+        if (!esperado.isEmpty() && !esperado.endsWith('\n'))
+            esperado += "\r\n";
+        esperado += bytesDoBloco(linhas + 1);
+        conferido = TestSupport::readFile(arquivo);
+        QVERIFY2(conferido == esperado, qPrintable(ctx + QStringLiteral(": the next recording's file reads ")
+                                                   + QString::fromLatin1(conferido.right(600).toPercentEncoding(" :\t"))));
+        proxima = linhas + 2;
+        linhasAntes = linhas + 1;
     }
-    qInfo("%d kills, %d items recorded, %lld items recorded but not in the receipt file", quedas, linhasAntes,
-          qlonglong(faltamNoArquivo.size()));
+    qInfo("%d kills, %d items recorded, the last recorded item left out of the receipt file after %d kills", quedas,
+          linhasAntes, ultimoFora);
 }
 
 QTEST_GUILESS_MAIN(TstQueda)
