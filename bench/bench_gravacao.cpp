@@ -21,15 +21,11 @@ struct Rodada {
     Bench::Medidas item, nua, acrescimo; // acrescimo: the receipt-file append inside item
 };
 
-ArquivoRecebimentos::Item itemDa(const LinhaSoma &linha, int numero)
-{
-    return {linha.seq, numero, linha.tipo, linha.valor.format(), linha.vencimento, linha.parcela, linha.obs,
-            linha.codBarra};
-}
-
 QStringList blocoDa(const LinhaSoma &linha, int numero)
 {
-    return ArquivoRecebimentos::blocoItem(itemDa(linha, numero), QStringLiteral("09/12/2026"), QStringLiteral("10:30"),
+    const ArquivoRecebimentos::Item item{linha.seq, numero, linha.tipo, linha.valor.format(), linha.vencimento,
+                                         linha.parcela, linha.obs, linha.codBarra};
+    return ArquivoRecebimentos::blocoItem(item, QStringLiteral("09/12/2026"), QStringLiteral("10:30"),
                                           AbreBD::gUsuario, linha.valor.format(), QStringLiteral("0,00"));
 }
 

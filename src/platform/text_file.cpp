@@ -108,14 +108,6 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
     return writeAll(path, linesToBytes(lines), error);
 }
 
-// True when the file's last byte, at size - 1, ends a line.
-static bool endsInLineEnd(QFile &f, qint64 size, bool *ok)
-{
-    char last = 0;
-    *ok = f.seek(size - 1) && f.getChar(&last);
-    return last == '\n';
-}
-
 bool append(const QString &path, const QByteArray &bytes, QString *error)
 {
     // In place, so an append costs the block whatever the file's size. Read
@@ -129,15 +121,15 @@ bool append(const QString &path, const QByteArray &bytes, QString *error)
     const qint64 before = f.size();
     QByteArray out;
     if (before > 0) {
-        bool ok = false;
-        // A line cut by a crash or by hand stays as it is; the block starts
-        // on a line of its own.
-        if (!endsInLineEnd(f, before, &ok))
-            out = "\r\n";
-        if (!ok) {
+        char last = 0;
+        if (!f.seek(before - 1) || !f.getChar(&last)) {
             setError(error, f.errorString());
             return false;
         }
+        // A line cut by a crash or by hand stays as it is; the block starts
+        // on a line of its own.
+        if (last != '\n')
+            out = "\r\n";
     }
     out += bytes;
     // One write at the end (the file is in append mode, whatever the position).

@@ -89,12 +89,10 @@ void TstQueda::mortoAoGravar()
                            ? qEnvironmentVariableIntValue("CAIXA_CONFIAB_QUEDAS")
                            : 100;
     QRandomGenerator sorte(quint32(qEnvironmentVariableIntValue("CAIXA_CONFIAB_SEMENTE") + 20261209));
-    // The file as it stood after the last whole recording, and the first
-    // authentication number after it.
+    // The file as it stood after the last whole recording, and the rows then.
     QByteArray conferido;
-    int proxima = 1;
-    int ultimoFora = 0;
     int linhasAntes = 0;
+    int ultimoFora = 0;
     for (int k = 0; k < quedas; ++k) {
         QProcess filho;
         QVERIFY2(iniciaGravacao(filho, idMovimento, 0), "helper did not start");
@@ -141,7 +139,7 @@ void TstQueda::mortoAoGravar()
         const QByteArray aposQueda = TestSupport::readFile(arquivo);
         QVERIFY2(aposQueda.startsWith(conferido), qPrintable(ctx + QStringLiteral(": the file before it changed")));
         qsizetype pos = conferido.size();
-        for (int a = proxima; a < linhas; ++a) {
+        for (int a = linhasAntes + 1; a < linhas; ++a) {
             const QByteArray bloco = bytesDoBloco(a);
             QVERIFY2(aposQueda.mid(pos, bloco.size()) == bloco,
                      qPrintable(ctx + QStringLiteral(": item %1 is not whole in the file").arg(a)));
@@ -167,7 +165,6 @@ void TstQueda::mortoAoGravar()
         conferido = TestSupport::readFile(arquivo);
         QVERIFY2(conferido == esperado, qPrintable(ctx + QStringLiteral(": the next recording's file reads ")
                                                    + QString::fromLatin1(conferido.right(600).toPercentEncoding(" :\t"))));
-        proxima = linhas + 2;
         linhasAntes = linhas + 1;
     }
     qInfo("%d kills, %d items recorded, the last recorded item left out of the receipt file after %d kills", quedas,
